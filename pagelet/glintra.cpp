@@ -1,0 +1,222 @@
+#include "pagelet/glintra.h"
+
+#include "pagelet/pageletidentity.h"
+#include "pagelet/servermodule.h"
+#include "platform/base/files.h"
+#include "platform/base/numbers.h"
+#include "resources/pagelet/pageletresources.h"
+
+namespace {
+
+constexpr const char* kHtmlPosition = "cursor";
+
+using Entry = CDispatchMap<CGlintra>::Entry;
+
+Entry Property(DISPID id, const char* name, VARTYPE type, CDispatchMap<CGlintra>::Handler handler)
+{
+    return {{id, name, EDispKind::Property, type, {}}, handler};
+}
+
+Entry Method(DISPID id, const char* name, VARTYPE result, std::vector<VARTYPE> params,
+             CDispatchMap<CGlintra>::Handler handler)
+{
+    return {{id, name, EDispKind::Method, result, std::move(params)}, handler};
+}
+
+} // namespace
+
+const CDispatchMap<CGlintra>& CGlintra::DispatchMap()
+{
+    // Members without a handler are part of the interface but not served by
+    // this build; they answer DISP_E_MEMBERNOTFOUND.
+    static const CDispatchMap<CGlintra> map({
+        Property(DISPID_ProgID, "ProgID", VT_BSTR, &CGlintra::OnProgID),
+        Property(DISPID_Title, "Title", VT_BSTR, &CGlintra::OnTitle),
+        Property(DISPID_Description, "Description", VT_BSTR, &CGlintra::OnDescription),
+        Property(DISPID_BitmapFileName, "BitmapFileName", VT_BSTR, &CGlintra::OnBitmapFileName),
+        Property(DISPID_PreviewPath, "PreviewPath", VT_BSTR, &CGlintra::OnPreviewPath),
+        Property(DISPID_LastUpdateTime, "LastUpdateTime", VT_DATE, &CGlintra::OnLastUpdateTime),
+        Method(DISPID_ReadConfigFile, "ReadConfigFile", VT_BOOL, {VT_BSTR}, nullptr),
+        Method(DISPID_WriteConfigFile, "WriteConfigFile", VT_BOOL, {VT_BSTR}, nullptr),
+        Method(DISPID_Config, "Config", VT_BOOL, {}, nullptr),
+        Method(DISPID_GetPageletTypeID, "GetPageletTypeID", VT_I4, {}, &CGlintra::OnGetPageletTypeID),
+        Method(DISPID_GetPageletNameID, "GetPageletNameID", VT_I4, {}, &CGlintra::OnGetPageletNameID),
+        Method(DISPID_GetMenuTextID, "GetMenuTextID", VT_I4, {}, &CGlintra::OnGetMenuTextID),
+        Method(DISPID_GetMessageTextID, "GetMessageTextID", VT_I4, {}, &CGlintra::OnGetMessageTextID),
+        Method(DISPID_GetTipsTextID, "GetTipsTextID", VT_I4, {}, &CGlintra::OnGetTipsTextID),
+        Method(DISPID_GetIconID, "GetIconID", VT_I4, {VT_I2}, &CGlintra::OnGetIconID),
+        Method(DISPID_GetHTMLSegmentNumber, "GetHTMLSegmentNumber", VT_I2, {}, &CGlintra::OnGetHTMLSegmentNumber),
+        Method(DISPID_GetHTMLPosition, "GetHTMLPosition", VT_BSTR, {VT_I2}, &CGlintra::OnGetHTMLPosition),
+        Method(DISPID_GetHTMLBody, "GetHTMLBody", VT_BSTR, {VT_I2, VT_I2}, nullptr),
+        Method(DISPID_GetResourceInstance, "GetResourceInstance", VT_I4, {}, &CGlintra::OnGetResourceInstance),
+        Method(DISPID_GetResourceNumber, "GetResourceNumber", VT_I2, {}, nullptr),
+        Method(DISPID_GetResourceName, "GetResourceName", VT_BSTR, {VT_I2}, nullptr),
+        Method(DISPID_GetResourceLocalPath, "GetResourceLocalPath", VT_BSTR, {VT_I2}, nullptr),
+        Method(DISPID_GetResourceWebPath, "GetResourceWebPath", VT_BSTR, {VT_I2}, nullptr),
+        Method(DISPID_GetResourceLocalPathByName, "GetResourceLocalPathByName", VT_BSTR, {VT_BSTR}, nullptr),
+        Method(DISPID_GetResourceWebPathByName, "GetResourceWebPathByName", VT_BSTR, {VT_BSTR}, nullptr),
+        Method(DISPID_SetResourceLocalPath, "SetResourceLocalPath", VT_BOOL, {VT_BSTR}, &CGlintra::OnSetResourceLocalPath),
+        Method(DISPID_WriteConfigFileEx, "WriteConfigFileEx", VT_BOOL, {VT_BSTR, VT_I2}, nullptr),
+    });
+    return map;
+}
+
+CGlintra::CGlintra()
+{
+    // Each object keeps the library loaded for as long as it lives.
+    GlintraModule().Lock();
+    m_params.m_strClassLocalPath = WithTrailingSlash(GlintraModule().ServerFolder());
+}
+
+CGlintra::~CGlintra()
+{
+    GlintraModule().Unlock();
+}
+
+HRESULT CGlintra::QueryInterface(REFIID riid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IGlintra) {
+        *object = static_cast<IGlintraDispatch*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG CGlintra::AddRef()
+{
+    return ++m_refs;
+}
+
+ULONG CGlintra::Release()
+{
+    const ULONG left = --m_refs;
+    if (left == 0)
+        delete this;
+    return left;
+}
+
+HRESULT CGlintra::GetTypeInfoCount(UINT* count)
+{
+    if (!count)
+        return E_POINTER;
+    *count = 0;  // no type library: members are known by number
+    return S_OK;
+}
+
+HRESULT CGlintra::GetTypeInfo(UINT, LCID, ITypeInfo** info)
+{
+    if (info)
+        *info = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT CGlintra::GetIDsOfNames(REFIID riid, OLECHAR** names, UINT count, LCID, DISPID* dispids)
+{
+    if (!(riid == IID_NULL))
+        return DISP_E_UNKNOWNINTERFACE;
+    return DispatchMap().GetIDsOfNames(names, count, dispids);
+}
+
+HRESULT CGlintra::Invoke(DISPID member, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                         EXCEPINFO* exception, UINT* argError)
+{
+    // Nothing may be thrown across the interface: a failure inside a member
+    // becomes a status code.
+    try {
+        return DispatchMap().Invoke(*this, member, riid, flags, params, result, exception, argError);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
+}
+
+HRESULT CGlintra::OnDescriptionProperty(CDispCall& call, const char* key)
+{
+    if (call.IsPut())
+        m_config.SetDescription(key, call.StringArg(0));
+    else
+        call.ReturnString(m_config.GetDescription(key));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnProgID(CDispCall& call) { return OnDescriptionProperty(call, "ProgID"); }
+HRESULT CGlintra::OnTitle(CDispCall& call) { return OnDescriptionProperty(call, "Title"); }
+HRESULT CGlintra::OnDescription(CDispCall& call) { return OnDescriptionProperty(call, "Description"); }
+HRESULT CGlintra::OnBitmapFileName(CDispCall& call) { return OnDescriptionProperty(call, "BitmapFileName"); }
+HRESULT CGlintra::OnPreviewPath(CDispCall& call) { return OnDescriptionProperty(call, "PreviewPath"); }
+
+HRESULT CGlintra::OnLastUpdateTime(CDispCall& call)
+{
+    // Kept as text with nine decimals of a day, written and read the same
+    // whatever the locale.
+    if (call.IsPut())
+        m_config.SetDescription("LastUpdateTime", FormatFixed(call.DateArg(0), 9));
+    else
+        call.ReturnDate(ParseLeadingDouble(m_config.GetDescription("LastUpdateTime")));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetPageletTypeID(CDispCall& call)
+{
+    call.ReturnLong(IDS_PAGELET_TYPE);
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetPageletNameID(CDispCall& call)
+{
+    call.ReturnLong(IDS_PAGELET_NAME);
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetMenuTextID(CDispCall& call)
+{
+    call.ReturnLong(IDS_MENU_TEXT);
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetMessageTextID(CDispCall& call)
+{
+    call.ReturnLong(IDS_MESSAGE_TEXT);
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetTipsTextID(CDispCall& call)
+{
+    call.ReturnLong(IDS_TIPS_TEXT);
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetIconID(CDispCall& call)
+{
+    call.ReturnLong(IDI_PAGELET);  // one icon, whatever size is asked for
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetHTMLSegmentNumber(CDispCall& call)
+{
+    call.ReturnShort(1);  // the pagelet's HTML is one piece
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetHTMLPosition(CDispCall& call)
+{
+    call.ReturnString(kHtmlPosition);  // it goes where the host's insertion point is
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetResourceInstance(CDispCall& call)
+{
+    call.ReturnLong(static_cast<LONG>(GlintraModule().ResourceHandle()));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnSetResourceLocalPath(CDispCall& call)
+{
+    call.ReturnBool(true);  // the support files' folders come from the design
+    return S_OK;
+}
