@@ -12,7 +12,7 @@ endfunction()
 # A GoogleTest program; its tests are registered with CTest one by one.
 # Tests find the app folder's libraries through the build RPATH.
 function(glintra_test target)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${target} ${ARG_SOURCES})
   target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   set_target_properties(${target} PROPERTIES
@@ -20,10 +20,11 @@ function(glintra_test target)
     BUILD_RPATH "${GLINTRA_APP_DIR}")
   target_compile_definitions(${target} PRIVATE
     GLINTRA_APP_DIR="${GLINTRA_APP_DIR}"
-    GLINTRA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+    GLINTRA_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"
+    GLINTRA_LOCALE_DIR="${GLINTRA_LOCALE_DIR}")
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LOCPATH=${GLINTRA_LOCALE_DIR};${ARG_ENV}")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
 
 # Adds the bytes of each file to a target as arrays named after the file

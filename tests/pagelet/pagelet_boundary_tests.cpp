@@ -305,7 +305,7 @@ TEST_F(PageletBoundary, TheLibraryStaysWhileAnObjectLivesAndGoesAfter)
 TEST_F(PageletBoundary, AServerThatCannotBeLoadedIsReported)
 {
     const std::string classKey = ClassKeyOf(kProgID);
-    ASSERT_TRUE(RegSetString(HKEY_CLASSES_ROOT, classKey + "\\InprocServer32", "", "libPageletGlintra.so"));
+    ASSERT_TRUE(RegSetString(HKEY_CLASSES_ROOT, classKey + "\\InprocServer32", "", "libNoSuchPagelet.so"));
     CPagelet pagelet;
     EXPECT_FALSE(pagelet.CreateFromProgID(kProgID));
     EXPECT_EQ(pagelet.m_strServerFolder, "") << "a path without a folder";

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <limits>
 #include <cstdio>
 #include <sys/stat.h>
 

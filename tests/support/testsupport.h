@@ -86,13 +86,17 @@ inline bool WriteText(const std::string& path, const std::string& text)
 
 // Switches the C library to a locale that writes numbers with a decimal
 // comma (as Qt does from a German environment) for the scope. Active() tells
-// whether the locale could be loaded; the build makes it under LOCPATH.
+// whether the locale could be loaded; the build makes it in its own folder.
 class CScopedCommaLocale {
 public:
     CScopedCommaLocale()
     {
         if (const char* old = std::setlocale(LC_ALL, nullptr))
             m_old = old;
+#ifdef GLINTRA_LOCALE_DIR
+        if (!std::getenv("LOCPATH"))
+            ::setenv("LOCPATH", GLINTRA_LOCALE_DIR, 1);
+#endif
         m_active = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr &&
                    std::strcmp(std::localeconv()->decimal_point, ",") == 0;
     }
