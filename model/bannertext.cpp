@@ -1,0 +1,4 @@
+#include "model/bannertext.h"
+
+// The defaults are the initialisers of the fields.
+CBannerText::CBannerText() = default;
