@@ -40,11 +40,21 @@ constexpr DWORD REG_DWORD = 4;
 constexpr DWORD REG_MULTI_SZ = 7;
 constexpr DWORD REG_QWORD = 11;
 
+// An open key is found again by its path on every call: once the key has been
+// deleted (by this process or another), calls on it give ERROR_KEY_DELETED.
+// Key names hold no backslash (it separates them; empty names between
+// separators are ignored) and no control character, and keys nest at most 512
+// deep; value names hold no control character. Other names are refused with
+// ERROR_INVALID_PARAMETER. A change that cannot be stored gives
+// ERROR_CANTWRITE and leaves the file as it was.
+
 // Opens a key below an open key or a root, creating every missing key on the
 // way. An empty or null sub-key opens the key itself again.
 LONG RegCreateKeyEx(HKEY key, const char* subKey, HKEY* result);
 // Opens an existing key; ERROR_FILE_NOT_FOUND when it is not there.
 LONG RegOpenKeyEx(HKEY key, const char* subKey, HKEY* result);
+// Closing a root is harmless; a handle that is not open gives
+// ERROR_INVALID_HANDLE.
 LONG RegCloseKey(HKEY key);
 
 // Values. A null or empty name is the key's default value ("@" in the file).
@@ -56,20 +66,25 @@ LONG RegSetValueEx(HKEY key, const char* valueName, DWORD type, const BYTE* data
 LONG RegQueryValueEx(HKEY key, const char* valueName, DWORD* type, BYTE* data, DWORD* size);
 LONG RegDeleteValue(HKEY key, const char* valueName);
 
-// Deletes a key that has no sub-keys.
+// Deletes a key that has no sub-keys (ERROR_ACCESS_DENIED when it has some);
+// an empty sub-key deletes the open key itself. A root cannot be deleted.
 LONG RegDeleteKey(HKEY key, const char* subKey);
 // Deletes a key with everything below it; with an empty sub-key, everything
-// below the open key (the key itself stays).
+// below the open key, its values included (the key itself stays).
 LONG RegDeleteTree(HKEY key, const char* subKey);
 
 // Sub-keys and values by index in the order they were first written;
-// ERROR_NO_MORE_ITEMS past the end.
+// ERROR_NO_MORE_ITEMS past the end. A value's data is given as
+// RegQueryValueEx gives it (strings with their terminator).
 LONG RegEnumKeyEx(HKEY key, DWORD index, std::string& name);
 LONG RegEnumValue(HKEY key, DWORD index, std::string& name, DWORD* type, std::string* data);
 
 // The default value of a sub-key as text, the older calls the class registry
-// is read with. RegSetValue creates the sub-key; RegQueryValue takes a buffer
-// of *size bytes and sets *size to the bytes needed, terminator included.
+// is read with. RegSetValue creates the sub-key and takes REG_SZ only, its
+// length from the text; RegQueryValue takes a buffer of *size bytes and sets
+// *size to the bytes needed, terminator included (ERROR_MORE_DATA when it is
+// too small). A key without a default value reads as empty text; a default
+// value that is no string gives ERROR_FILE_NOT_FOUND.
 LONG RegSetValue(HKEY key, const char* subKey, DWORD type, const char* data, DWORD size);
 LONG RegQueryValue(HKEY key, const char* subKey, char* data, LONG* size);
 
