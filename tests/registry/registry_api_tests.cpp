@@ -414,8 +414,9 @@ class UnwritableRegistryTest : public RegistryTest, public ::testing::WithParamI
 TEST_P(UnwritableRegistryTest, LeavesTheOldFileWhole)
 {
     const EBlock block = GetParam();
-    if (block == EBlock::ReadOnlyFolder && ::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop the super-user";
+    // Permissions do not stop the super-user: as root, the write is made by
+    // a child that has given up its rights.
+    const bool dropRights = block == EBlock::ReadOnlyFolder && ::geteuid() == 0;
     std::unique_ptr<CScopedEnv> elsewhere;
     if (block == EBlock::FolderIsAFile) {
         ASSERT_TRUE(WriteText(m_registry.Dir() / "plain-file", "x"));
@@ -428,7 +429,25 @@ TEST_P(UnwritableRegistryTest, LeavesTheOldFileWhole)
     const std::string big(8192, 'b');
 
     LONG result = ERROR_SUCCESS;
-    if (block == EBlock::FileSizeLimit) {
+    if (dropRights) {
+        ASSERT_EQ(::chmod(m_registry.Dir().Path().c_str(), 0755), 0);
+        ASSERT_EQ(::chmod(m_registry.Folder().c_str(), 0555), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                ::_exit(3);
+            const LONG r = SetBytes(HKEY_CLASSES_ROOT, "Big", REG_SZ, Sz(big));
+            const bool second = RegSetString(HKEY_CLASSES_ROOT, "New\\Key", "", "x");
+            ::_exit(r == ERROR_CANTWRITE && !second ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ::chmod(m_registry.Folder().c_str(), 0755);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_NE(WEXITSTATUS(status), 3) << "could not give up the rights";
+        result = WEXITSTATUS(status) == 0 ? ERROR_CANTWRITE : ERROR_SUCCESS;
+    } else if (block == EBlock::FileSizeLimit) {
         // In a child: the limit would stop this test program's own files too.
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
