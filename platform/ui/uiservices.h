@@ -24,11 +24,17 @@ constexpr UINT MB_YESNO = 0x4;
 constexpr UINT MB_RETRYCANCEL = 0x5;
 constexpr UINT MB_TYPEMASK = 0xF;
 constexpr UINT MB_ICONERROR = 0x10;       // also MB_ICONSTOP, MB_ICONHAND
+constexpr UINT MB_ICONSTOP = MB_ICONERROR;
+constexpr UINT MB_ICONHAND = MB_ICONERROR;
 constexpr UINT MB_ICONQUESTION = 0x20;
 constexpr UINT MB_ICONEXCLAMATION = 0x30; // also MB_ICONWARNING
+constexpr UINT MB_ICONWARNING = MB_ICONEXCLAMATION;
 constexpr UINT MB_ICONINFORMATION = 0x40; // also MB_ICONASTERISK
+constexpr UINT MB_ICONASTERISK = MB_ICONINFORMATION;
 constexpr UINT MB_ICONMASK = 0xF0;
+constexpr UINT MB_DEFBUTTON1 = 0x000;
 constexpr UINT MB_DEFBUTTON2 = 0x100;
+constexpr UINT MB_DEFBUTTON3 = 0x200;
 constexpr UINT MB_DEFMASK = 0xF00;
 
 constexpr int IDOK = 1;
@@ -36,6 +42,15 @@ constexpr int IDCANCEL = 2;
 constexpr int IDRETRY = 4;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
+
+// The answers of a box's buttons, in the order the buttons stand: {IDOK},
+// {IDOK, IDCANCEL}, {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO}, {IDRETRY,
+// IDCANCEL}. A button set the program never uses is shown as MB_OK.
+std::vector<int> MessageBoxAnswers(UINT type);
+
+// The answer given when nobody can answer: Cancel where the box has it, else
+// No, else OK. Declining is the safe side of every question the program asks.
+int UnattendedMessageBoxAnswer(UINT type);
 
 // One entry of a file dialog's type list: "Pallima Widgets File(*.pgt) " with
 // the patterns "*.pgt". Several patterns are separated by ';'.
@@ -98,6 +113,8 @@ public:
 IUiServices& UiServices();
 void SetUiServices(IUiServices* services);
 bool HasUiServices();
+// What was installed, or null while the fallback answers.
+IUiServices* InstalledUiServices();
 
 // The message call of the program: UiServices().MessageBox(text, type).
 int AfxMessageBox(const std::string& text, UINT type = MB_OK);

@@ -409,6 +409,11 @@ TEST_F(RegistryTest, ConcurrentThreadsLoseNothing)
 // file exactly as it was, with no temporary file left behind.
 enum class EBlock { ReadOnlyFolder, FileSizeLimit, FolderIsAFile };
 
+inline void PrintTo(EBlock block, std::ostream* os)
+{
+    *os << (block == EBlock::ReadOnlyFolder ? "read-only folder" : block == EBlock::FileSizeLimit ? "file size limit" : "folder is a file");
+}
+
 class UnwritableRegistryTest : public RegistryTest, public ::testing::WithParamInterface<EBlock> {};
 
 TEST_P(UnwritableRegistryTest, LeavesTheOldFileWhole)
