@@ -1,7 +1,9 @@
 #include "model/glintraappletparams.h"
 
+#include "platform/base/files.h"
 #include "platform/base/numbers.h"
 
+#include <algorithm>
 #include <utility>
 
 CGlintraAppletParams::CGlintraAppletParams()
@@ -221,5 +223,244 @@ BOOL CGlintraAppletParams::SetBannerTitle(int index, const std::string& title)
         return FALSE;
     m_aBackgrounds[size_t(index)]->m_BKTitle = title;
     m_aTexts[size_t(index)]->m_TextTitle = title;
+    return TRUE;
+}
+
+namespace {
+
+// The stand-in for a line break inside a banner text, so that the value stays
+// on one line of the file; the applet block uses the same code.
+constexpr std::string_view kLineBreakCode = "|_#`";
+constexpr std::string_view kPageletVersion = "1.5";
+constexpr long long kMinBannerLimit = 1024;
+
+// A banner text on one line: every line break becomes the code. A lone
+// carriage return or line feed is a line break as well; written as it is it
+// would split the file's line.
+std::string EncodeBannerText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            out += kLineBreakCode;
+        } else if (text[i] == '\n') {
+            out += kLineBreakCode;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string DecodeBannerText(std::string_view value)
+{
+    std::string out;
+    out.reserve(value.size());
+    size_t start = 0;
+    for (size_t found; (found = value.find(kLineBreakCode, start)) != std::string_view::npos;
+         start = found + kLineBreakCode.size()) {
+        out.append(value.substr(start, found - start));
+        out += "\r\n";
+    }
+    out.append(value.substr(start));
+    return out;
+}
+
+// Any other text on one line: a line break there means nothing to the
+// applet, so it becomes a blank.
+std::string OneLine(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;  // the pair gives one blank, at its line feed
+        out += (text[i] == '\r' || text[i] == '\n') ? ' ' : text[i];
+    }
+    return out;
+}
+
+// Keys of banner i: the pattern's text followed by i in decimal.
+class CBannerKeys {
+public:
+    explicit CBannerKeys(int index) : m_suffix(FormatInt(index)) {}
+    const std::string& operator()(std::string_view pattern)
+    {
+        m_key.assign(pattern);
+        m_key += m_suffix;
+        return m_key;
+    }
+
+private:
+    std::string m_suffix;
+    std::string m_key;
+};
+
+class CParameterWriter {
+public:
+    explicit CParameterWriter(CTextTable& table) : m_table(table) {}
+    void Int(std::string_view key, long long value) { m_table.Set(key, FormatInt(value)); }
+    void Text(std::string_view key, std::string_view value) { m_table.Set(key, OneLine(value)); }
+    void Image(std::string_view key, const std::string& path) { m_table.Set(key, OneLine(PathFileName(path))); }
+
+private:
+    CTextTable& m_table;
+};
+
+class CParameterReader {
+public:
+    CParameterReader(const CTextTable& table, const std::string& imageFolder)
+        : m_table(table), m_imageFolder(imageFolder) {}
+    std::string_view Value(std::string_view key, std::string_view fallback) const
+    {
+        std::string_view value;
+        return m_table.Lookup(key, value) ? value : fallback;
+    }
+    int Int(std::string_view key, int fallback) const
+    {
+        std::string_view value;
+        return m_table.Lookup(key, value) ? ParseLeadingInt(value) : fallback;
+    }
+    // Any number but 0 counts as set.
+    BOOL Flag(std::string_view key, BOOL fallback) const { return Int(key, fallback) != 0 ? TRUE : FALSE; }
+    COLORREF Color(std::string_view key, COLORREF fallback) const
+    {
+        return static_cast<COLORREF>(Int(key, static_cast<int>(fallback)));
+    }
+    std::string Text(std::string_view key, std::string_view fallback) const
+    {
+        return std::string(Value(key, fallback));
+    }
+    std::string Image(std::string_view key) const
+    {
+        const std::string_view name = Value(key, "");
+        return name.empty() ? std::string() : m_imageFolder + std::string(name);
+    }
+
+private:
+    const CTextTable& m_table;
+    const std::string& m_imageFolder;
+};
+
+} // namespace
+
+void CGlintraAppletParams::WriteParameters(CTextTable& table) const
+{
+    CParameterWriter w(table);
+    table.Set("Version", kPageletVersion);
+    w.Int("m_Align", m_Align);
+    w.Int("m_appBKColor", m_appBKColor);
+    w.Int("m_bWithBar", m_bWithBar);
+    w.Text("m_strLoadMessage", m_strLoadMessage);
+    w.Image("m_appBKImagePath", m_appBKImagePath);
+    w.Text("m_appBKImageWebPath", m_appBKImageWebPath);
+    w.Int("m_appBorderType", m_appBorderType);
+    w.Int("m_appBorderWidth", m_appBorderWidth);
+    w.Int("m_appHeight", m_appHeight);
+    w.Int("m_appWidth", m_appWidth);
+    w.Int("m_BackMoveSpeed", m_BackMoveSpeed);
+    w.Text("m_ClassWebPath", m_ClassWebPath);
+    w.Int("m_PgHrWidth", m_PgHrWidth);
+    w.Int("m_PgVtWidth", m_PgVtWidth);
+    w.Int("m_nTotalPages", m_nTotalPages);
+
+    const size_t banners = std::min(m_aBackgrounds.size(), m_aTexts.size());
+    for (size_t i = 0; i < banners && i < size_t(std::max(m_nTotalPages, 0)); ++i) {
+        const CBannerBackground& b = *m_aBackgrounds[i];
+        const CBannerText& t = *m_aTexts[i];
+        CBannerKeys key{int(i)};
+        w.Int(key("m_bBKEnable-"), b.m_bBKEnable);
+        w.Text(key("m_BKTitle-"), b.m_BKTitle);
+        w.Int(key("m_PgBKColor-"), b.m_PgBKColor);
+        w.Image(key("m_PgBKImg-"), b.m_PgBKImg);
+        w.Text(key("m_PgBKImgWebPath-"), b.m_PgBKImgWebPath);
+        w.Int(key("m_PgBKImgPutType-"), b.m_PgBKImgPutType);
+        w.Int(key("m_PgBKType-"), b.m_PgBKType);
+        w.Int(key("m_PgConnStyle-"), b.m_PgConnStyle);
+        w.Int(key("m_PgDelay-"), b.m_PgDelay);
+        w.Int(key("m_AnimateMisc1-"), t.m_AnimateMisc1);
+        w.Int(key("m_AnimateMisc2-"), t.m_AnimateMisc2);
+        w.Int(key("m_AnimateSpeed-"), t.m_AnimateSpeed);
+        w.Int(key("m_bTextEnable-"), t.m_bTextEnable);
+        w.Int(key("m_FontColor-"), t.m_FontColor);
+        w.Int(key("m_FontName-"), t.m_FontName);
+        w.Int(key("m_FontSize-"), t.m_FontSize);
+        w.Int(key("m_FontStyle-"), t.m_FontStyle);
+        w.Int(key("m_LeftTopX-"), t.m_LeftTopX);
+        w.Int(key("m_LeftTopY-"), t.m_LeftTopY);
+        w.Int(key("m_ShadowColor-"), t.m_ShadowColor);
+        table.Set(key("m_ShowText-"), EncodeBannerText(t.m_ShowText));
+        w.Int(key("m_SpecialEffect-"), t.m_SpecialEffect);
+        w.Text(key("m_TargetFrame-"), t.m_TargetFrame);
+        w.Int(key("m_TextAlign-"), t.m_TextAlign);
+        w.Int(key("m_TextAnimateType-"), t.m_TextAnimateType);
+        w.Int(key("m_TextDisPos-"), t.m_TextDisPos);
+        w.Text(key("m_TextTitle-"), t.m_TextTitle);
+        w.Text(key("m_URL-"), t.m_URL);
+    }
+}
+
+BOOL CGlintraAppletParams::ReadParameters(const CTextTable& table, const std::string& imageFolder)
+{
+    const CParameterReader r(table, imageFolder);
+    m_Align = r.Int("m_Align", 0);
+    m_appBKColor = r.Color("m_appBKColor", 0);
+    m_bWithBar = r.Flag("m_bWithBar", TRUE);
+    m_strLoadMessage = r.Text("m_strLoadMessage", "Loading Image...");
+    m_appBKImagePath = r.Image("m_appBKImagePath");
+    m_appBKImageWebPath = r.Text("m_appBKImageWebPath", "");
+    m_appBorderType = r.Int("m_appBorderType", 0);
+    m_appBorderWidth = r.Int("m_appBorderWidth", 0);
+    m_appHeight = r.Int("m_appHeight", 100);
+    m_appWidth = r.Int("m_appWidth", 200);
+    m_BackMoveSpeed = r.Int("m_BackMoveSpeed", 0);
+    m_ClassWebPath = r.Text("m_ClassWebPath", "");
+    m_PgHrWidth = r.Int("m_PgHrWidth", 0);
+    m_PgVtWidth = r.Int("m_PgVtWidth", 0);
+    // A count below 1 means one banner. A count far above what the table
+    // describes cannot come from a saved design; it is bounded by the
+    // table's size so that a damaged file cannot demand more memory than
+    // it fills (banners it names without keys still come as defaults).
+    const int banners = static_cast<int>(std::min<long long>(std::max(r.Int("m_nTotalPages", 1), 1),
+                                                             std::max<long long>(kMinBannerLimit, table.GetCount())));
+
+    SetBannerCount(banners);
+    for (int i = 0; i < banners; ++i) {
+        CBannerBackground& b = *m_aBackgrounds[size_t(i)];
+        CBannerText& t = *m_aTexts[size_t(i)];
+        CBannerKeys key{i};
+        const std::string title = "Banner " + FormatInt(i + 1);
+        b.m_bBKEnable = r.Flag(key("m_bBKEnable-"), TRUE);
+        b.m_BKTitle = r.Text(key("m_BKTitle-"), title);
+        b.m_PgBKColor = r.Color(key("m_PgBKColor-"), 0);
+        b.m_PgBKImg = r.Image(key("m_PgBKImg-"));
+        b.m_PgBKImgWebPath = r.Text(key("m_PgBKImgWebPath-"), "");
+        b.m_PgBKImgPutType = r.Int(key("m_PgBKImgPutType-"), 0);
+        b.m_PgBKType = r.Int(key("m_PgBKType-"), 1);
+        b.m_PgConnStyle = r.Int(key("m_PgConnStyle-"), 0);
+        b.m_PgDelay = r.Int(key("m_PgDelay-"), 2000);
+        t.m_AnimateMisc1 = r.Int(key("m_AnimateMisc1-"), 0);
+        t.m_AnimateMisc2 = r.Int(key("m_AnimateMisc2-"), 0);
+        t.m_AnimateSpeed = r.Int(key("m_AnimateSpeed-"), 0);
+        t.m_bTextEnable = r.Flag(key("m_bTextEnable-"), TRUE);
+        t.m_FontColor = r.Color(key("m_FontColor-"), 16777215);
+        t.m_FontName = r.Int(key("m_FontName-"), 0);
+        t.m_FontSize = r.Int(key("m_FontSize-"), 14);
+        t.m_FontStyle = r.Int(key("m_FontStyle-"), 0);
+        t.m_LeftTopX = r.Int(key("m_LeftTopX-"), 0);
+        t.m_LeftTopY = r.Int(key("m_LeftTopY-"), 0);
+        t.m_ShadowColor = r.Color(key("m_ShadowColor-"), 0);
+        t.m_ShowText = DecodeBannerText(r.Value(key("m_ShowText-"), "Enter Message Here"));
+        t.m_SpecialEffect = r.Int(key("m_SpecialEffect-"), 0);
+        t.m_TargetFrame = r.Text(key("m_TargetFrame-"), "");
+        t.m_TextAlign = r.Int(key("m_TextAlign-"), 0);
+        t.m_TextAnimateType = r.Int(key("m_TextAnimateType-"), 6);
+        t.m_TextDisPos = r.Int(key("m_TextDisPos-"), 0);
+        t.m_TextTitle = r.Text(key("m_TextTitle-"), title);
+        t.m_URL = r.Text(key("m_URL-"), "");
+    }
     return TRUE;
 }

@@ -4,6 +4,7 @@
 
 #include "model/bannerbackground.h"
 #include "model/bannertext.h"
+#include "model/texttable.h"
 #include "platform/base/types.h"
 
 #include <memory>
@@ -47,6 +48,13 @@ public:
     BOOL SetBackgroundEnable(int index, BOOL enable);
     BOOL SetTextEnable(int index, BOOL enable);
     BOOL SetBannerTitle(int index, const std::string& title);
+
+    // The parameter store: the design as text keys and values. Writing sets
+    // every key (the caller empties the table first); reading sets the
+    // design from the table, with a default for every missing key, and puts
+    // imageFolder (ending in '/') in front of each stored image name.
+    void WriteParameters(CTextTable& table) const;
+    BOOL ReadParameters(const CTextTable& table, const std::string& imageFolder);
 
     int m_Align = 0;                  // 0 Center, 1 Left, 2 Right
     std::string m_ClassWebPath;

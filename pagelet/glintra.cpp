@@ -4,7 +4,13 @@
 #include "pagelet/servermodule.h"
 #include "platform/base/files.h"
 #include "platform/base/numbers.h"
+
+#include <algorithm>
+#include "applet/applethtml.h"
+#include "applet/resourcelist.h"
+#include "applet/supportfilecopy.h"
 #include "resources/pagelet/pageletresources.h"
+#include "wizard/copyresourcesdlg.h"
 
 namespace {
 
@@ -36,27 +42,27 @@ const CDispatchMap<CGlintra>& CGlintra::DispatchMap()
         Property(DISPID_BitmapFileName, "BitmapFileName", VT_BSTR, &CGlintra::OnBitmapFileName),
         Property(DISPID_PreviewPath, "PreviewPath", VT_BSTR, &CGlintra::OnPreviewPath),
         Property(DISPID_LastUpdateTime, "LastUpdateTime", VT_DATE, &CGlintra::OnLastUpdateTime),
-        Method(DISPID_ReadConfigFile, "ReadConfigFile", VT_BOOL, {VT_BSTR}, nullptr),
-        Method(DISPID_WriteConfigFile, "WriteConfigFile", VT_BOOL, {VT_BSTR}, nullptr),
+        Method(DISPID_ReadConfigFile, "ReadConfigFile", VT_BOOL, {VT_BSTR}, &CGlintra::OnReadConfigFile),
+        Method(DISPID_WriteConfigFile, "WriteConfigFile", VT_BOOL, {VT_BSTR}, &CGlintra::OnWriteConfigFile),
         Method(DISPID_Config, "Config", VT_BOOL, {}, nullptr),
-        Method(DISPID_GetPageletTypeID, "GetPageletTypeID", VT_I4, {}, &CGlintra::OnGetPageletTypeID),
-        Method(DISPID_GetPageletNameID, "GetPageletNameID", VT_I4, {}, &CGlintra::OnGetPageletNameID),
-        Method(DISPID_GetMenuTextID, "GetMenuTextID", VT_I4, {}, &CGlintra::OnGetMenuTextID),
-        Method(DISPID_GetMessageTextID, "GetMessageTextID", VT_I4, {}, &CGlintra::OnGetMessageTextID),
-        Method(DISPID_GetTipsTextID, "GetTipsTextID", VT_I4, {}, &CGlintra::OnGetTipsTextID),
-        Method(DISPID_GetIconID, "GetIconID", VT_I4, {VT_I2}, &CGlintra::OnGetIconID),
+        Method(DISPID_GetPageletTypeID, "GetPageletTypeID", VT_I4, {}, &CGlintra::OnFixedNumber<IDS_PAGELET_TYPE>),
+        Method(DISPID_GetPageletNameID, "GetPageletNameID", VT_I4, {}, &CGlintra::OnFixedNumber<IDS_PAGELET_NAME>),
+        Method(DISPID_GetMenuTextID, "GetMenuTextID", VT_I4, {}, &CGlintra::OnFixedNumber<IDS_MENU_TEXT>),
+        Method(DISPID_GetMessageTextID, "GetMessageTextID", VT_I4, {}, &CGlintra::OnFixedNumber<IDS_MESSAGE_TEXT>),
+        Method(DISPID_GetTipsTextID, "GetTipsTextID", VT_I4, {}, &CGlintra::OnFixedNumber<IDS_TIPS_TEXT>),
+        Method(DISPID_GetIconID, "GetIconID", VT_I4, {VT_I2}, &CGlintra::OnFixedNumber<IDI_PAGELET>),
         Method(DISPID_GetHTMLSegmentNumber, "GetHTMLSegmentNumber", VT_I2, {}, &CGlintra::OnGetHTMLSegmentNumber),
         Method(DISPID_GetHTMLPosition, "GetHTMLPosition", VT_BSTR, {VT_I2}, &CGlintra::OnGetHTMLPosition),
-        Method(DISPID_GetHTMLBody, "GetHTMLBody", VT_BSTR, {VT_I2, VT_I2}, nullptr),
+        Method(DISPID_GetHTMLBody, "GetHTMLBody", VT_BSTR, {VT_I2, VT_I2}, &CGlintra::OnGetHTMLBody),
         Method(DISPID_GetResourceInstance, "GetResourceInstance", VT_I4, {}, &CGlintra::OnGetResourceInstance),
-        Method(DISPID_GetResourceNumber, "GetResourceNumber", VT_I2, {}, nullptr),
-        Method(DISPID_GetResourceName, "GetResourceName", VT_BSTR, {VT_I2}, nullptr),
-        Method(DISPID_GetResourceLocalPath, "GetResourceLocalPath", VT_BSTR, {VT_I2}, nullptr),
-        Method(DISPID_GetResourceWebPath, "GetResourceWebPath", VT_BSTR, {VT_I2}, nullptr),
-        Method(DISPID_GetResourceLocalPathByName, "GetResourceLocalPathByName", VT_BSTR, {VT_BSTR}, nullptr),
-        Method(DISPID_GetResourceWebPathByName, "GetResourceWebPathByName", VT_BSTR, {VT_BSTR}, nullptr),
+        Method(DISPID_GetResourceNumber, "GetResourceNumber", VT_I2, {}, &CGlintra::OnGetResourceNumber),
+        Method(DISPID_GetResourceName, "GetResourceName", VT_BSTR, {VT_I2}, &CGlintra::OnGetResourceName),
+        Method(DISPID_GetResourceLocalPath, "GetResourceLocalPath", VT_BSTR, {VT_I2}, &CGlintra::OnGetResourceLocalPath),
+        Method(DISPID_GetResourceWebPath, "GetResourceWebPath", VT_BSTR, {VT_I2}, &CGlintra::OnGetResourceWebPath),
+        Method(DISPID_GetResourceLocalPathByName, "GetResourceLocalPathByName", VT_BSTR, {VT_BSTR}, &CGlintra::OnGetResourceLocalPathByName),
+        Method(DISPID_GetResourceWebPathByName, "GetResourceWebPathByName", VT_BSTR, {VT_BSTR}, &CGlintra::OnGetResourceWebPathByName),
         Method(DISPID_SetResourceLocalPath, "SetResourceLocalPath", VT_BOOL, {VT_BSTR}, &CGlintra::OnSetResourceLocalPath),
-        Method(DISPID_WriteConfigFileEx, "WriteConfigFileEx", VT_BOOL, {VT_BSTR, VT_I2}, nullptr),
+        Method(DISPID_WriteConfigFileEx, "WriteConfigFileEx", VT_BOOL, {VT_BSTR, VT_I2}, &CGlintra::OnWriteConfigFileEx),
     });
     return map;
 }
@@ -161,42 +167,6 @@ HRESULT CGlintra::OnLastUpdateTime(CDispCall& call)
     return S_OK;
 }
 
-HRESULT CGlintra::OnGetPageletTypeID(CDispCall& call)
-{
-    call.ReturnLong(IDS_PAGELET_TYPE);
-    return S_OK;
-}
-
-HRESULT CGlintra::OnGetPageletNameID(CDispCall& call)
-{
-    call.ReturnLong(IDS_PAGELET_NAME);
-    return S_OK;
-}
-
-HRESULT CGlintra::OnGetMenuTextID(CDispCall& call)
-{
-    call.ReturnLong(IDS_MENU_TEXT);
-    return S_OK;
-}
-
-HRESULT CGlintra::OnGetMessageTextID(CDispCall& call)
-{
-    call.ReturnLong(IDS_MESSAGE_TEXT);
-    return S_OK;
-}
-
-HRESULT CGlintra::OnGetTipsTextID(CDispCall& call)
-{
-    call.ReturnLong(IDS_TIPS_TEXT);
-    return S_OK;
-}
-
-HRESULT CGlintra::OnGetIconID(CDispCall& call)
-{
-    call.ReturnLong(IDI_PAGELET);  // one icon, whatever size is asked for
-    return S_OK;
-}
-
 HRESULT CGlintra::OnGetHTMLSegmentNumber(CDispCall& call)
 {
     call.ReturnShort(1);  // the pagelet's HTML is one piece
@@ -218,5 +188,127 @@ HRESULT CGlintra::OnGetResourceInstance(CDispCall& call)
 HRESULT CGlintra::OnSetResourceLocalPath(CDispCall& call)
 {
     call.ReturnBool(true);  // the support files' folders come from the design
+    return S_OK;
+}
+
+namespace {
+
+// The folder of a file path, ending in '/'; "" for a bare file name, which
+// lies in the current folder.
+std::string FolderOfFile(const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+} // namespace
+
+BOOL CGlintra::ReadConfigFile(const std::string& path)
+{
+    if (!m_config.ReadFile(path))
+        return FALSE;
+    // Another pagelet's file: its description is taken (the host tells by the
+    // ProgID), the design stays.
+    if (m_config.GetDescription("ProgID") != kGlintraProgID)
+        return TRUE;
+    m_params.ReadParameters(m_config.m_mapParameters, FolderOfFile(path));
+    return TRUE;
+}
+
+BOOL CGlintra::WriteConfigFileEx(const std::string& path, SHORT overwrite)
+{
+    m_config.RemoveAllParameters();
+    m_config.RemoveAllResources();
+    m_config.RemoveAllSegments();
+    const std::string folder = FolderOfFile(path);
+    {
+        CCopyResourcesPrompt prompt(folder);
+        CopySupportFiles(m_params, folder, overwrite, prompt);
+    }
+    m_params.WriteParameters(m_config.m_mapParameters);
+    BuildResourceList(m_params, m_config);
+    m_config.AddSegment("cursor", GetHTMLBody(kOutputBesideFile));
+    m_bResourcesValid = TRUE;
+    return m_config.WriteFile(path);
+}
+
+std::string CGlintra::GetHTMLBody(SHORT outputMode)
+{
+    return GenerateAppletHTML(m_params, m_config, outputMode, GlintraModule().ResourceHandle());
+}
+
+void CGlintra::EnsureResources()
+{
+    if (!m_bResourcesValid) {
+        BuildResourceList(m_params, m_config);
+        m_bResourcesValid = TRUE;
+    }
+}
+
+HRESULT CGlintra::OnReadConfigFile(CDispCall& call)
+{
+    call.ReturnBool(ReadConfigFile(call.StringArg(0)));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnWriteConfigFile(CDispCall& call)
+{
+    call.ReturnBool(WriteConfigFileEx(call.StringArg(0), 0));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnWriteConfigFileEx(CDispCall& call)
+{
+    call.ReturnBool(WriteConfigFileEx(call.StringArg(0), call.ShortArg(1)));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetHTMLBody(CDispCall& call)
+{
+    // One segment: its index does not matter.
+    call.ReturnString(GetHTMLBody(call.ShortArg(1)));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetResourceNumber(CDispCall& call)
+{
+    EnsureResources();
+    // The interface counts in 16 bits; a longer list is served up to its limit.
+    call.ReturnShort(static_cast<SHORT>(std::min(m_config.GetResourceCount(), 32767)));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetResourceName(CDispCall& call)
+{
+    EnsureResources();
+    call.ReturnString(m_config.GetResourceName(call.ShortArg(0)));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetResourceLocalPath(CDispCall& call)
+{
+    EnsureResources();
+    call.ReturnString(m_config.GetResourceLocalPath(call.ShortArg(0)));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetResourceWebPath(CDispCall& call)
+{
+    EnsureResources();
+    call.ReturnString(m_config.GetResourceWebPath(call.ShortArg(0)));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetResourceLocalPathByName(CDispCall& call)
+{
+    EnsureResources();
+    call.ReturnString(m_config.GetResourceLocalPathByName(call.StringArg(0)));
+    return S_OK;
+}
+
+HRESULT CGlintra::OnGetResourceWebPathByName(CDispCall& call)
+{
+    EnsureResources();
+    call.ReturnString(m_config.GetResourceWebPathByName(call.StringArg(0)));
     return S_OK;
 }

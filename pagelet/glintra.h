@@ -87,16 +87,40 @@ private:
     HRESULT OnPreviewPath(CDispCall& call);
     HRESULT OnLastUpdateTime(CDispCall& call);
 
-    HRESULT OnGetPageletTypeID(CDispCall& call);
-    HRESULT OnGetPageletNameID(CDispCall& call);
-    HRESULT OnGetMenuTextID(CDispCall& call);
-    HRESULT OnGetMessageTextID(CDispCall& call);
-    HRESULT OnGetTipsTextID(CDispCall& call);
-    HRESULT OnGetIconID(CDispCall& call);
+    // The members that hand out a fixed number: the string-table entries of
+    // the pagelet's texts and its icon (one icon, whatever size is asked for).
+    template <LONG Number>
+    HRESULT OnFixedNumber(CDispCall& call)
+    {
+        call.ReturnLong(Number);
+        return S_OK;
+    }
     HRESULT OnGetHTMLSegmentNumber(CDispCall& call);
     HRESULT OnGetHTMLPosition(CDispCall& call);
     HRESULT OnGetResourceInstance(CDispCall& call);
     HRESULT OnSetResourceLocalPath(CDispCall& call);
+
+    HRESULT OnReadConfigFile(CDispCall& call);
+    HRESULT OnWriteConfigFile(CDispCall& call);
+    HRESULT OnWriteConfigFileEx(CDispCall& call);
+    HRESULT OnGetHTMLBody(CDispCall& call);
+    HRESULT OnGetResourceNumber(CDispCall& call);
+    HRESULT OnGetResourceName(CDispCall& call);
+    HRESULT OnGetResourceLocalPath(CDispCall& call);
+    HRESULT OnGetResourceWebPath(CDispCall& call);
+    HRESULT OnGetResourceLocalPathByName(CDispCall& call);
+    HRESULT OnGetResourceWebPathByName(CDispCall& call);
+
+public:
+    // The file members, as the dispatch interface serves them.
+    BOOL ReadConfigFile(const std::string& path);
+    BOOL WriteConfigFileEx(const std::string& path, SHORT overwrite);
+    std::string GetHTMLBody(SHORT outputMode);
+
+private:
+    // The resource queries serve the list as it stands once it is valid:
+    // built from the design, or read from a file.
+    void EnsureResources();
 
     std::atomic<ULONG> m_refs{1};
 };

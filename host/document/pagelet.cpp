@@ -4,6 +4,7 @@
 #include "platform/registry/registry.h"
 #include "platform/resources/moduleresources.h"
 #include "platform/ui/uiservices.h"
+#include "resources/host/hostresources.h"
 
 #include <climits>
 #include <vector>
@@ -180,4 +181,21 @@ std::string CPagelet::GetResourceWebPath(SHORT index) const
 BOOL CPagelet::WriteConfigFileEx(const std::string& path, SHORT overwrite) const
 {
     return AsBool(m_dispatch.Call(kWriteConfigFileEx, {path, overwrite}));
+}
+
+void CPagelet::EnumTemplates(std::vector<std::string>& titles, std::vector<std::string>& descriptions,
+                             std::vector<std::string>& paths) const
+{
+    titles.clear();
+    descriptions.clear();
+    paths.clear();
+    const std::string pattern = "*." + LoadHostString(IDS_WIDGET_EXTENSION);
+    for (const std::string& name : FindFiles(m_strServerFolder, pattern)) {
+        const std::string path = m_strServerFolder + "/" + name;
+        if (!ReadConfigFile(path) || GetProgID() != m_strProgID)
+            continue;  // unreadable, or another pagelet's
+        titles.push_back(GetTitle());
+        descriptions.push_back(GetDescription());
+        paths.push_back(path);
+    }
 }

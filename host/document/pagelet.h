@@ -27,6 +27,13 @@ public:
     BOOL Create(REFCLSID clsid);
     bool IsCreated() const { return m_dispatch.IsAttached(); }
 
+    // The templates of this pagelet in the server folder, in the order the
+    // folder gives them: parallel lists of titles, descriptions and paths.
+    // Each template is read into this very object, so call it only on a
+    // pagelet made for the listing.
+    void EnumTemplates(std::vector<std::string>& titles, std::vector<std::string>& descriptions,
+                       std::vector<std::string>& paths) const;
+
     // The dispatch members, by the names of the interface.
     std::string GetProgID() const;
     void SetProgID(const std::string& value) const;
