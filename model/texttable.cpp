@@ -144,8 +144,11 @@ const char* CTextTable::Store(std::string_view key, std::string_view value)
         m_blockFree += size;
         m_blockRoom -= size;
     }
-    std::memcpy(target, key.data(), ClampLength(key.size()));
-    std::memcpy(target + ClampLength(key.size()), value.data(), ClampLength(value.size()));
+    // An empty view may carry no pointer at all, which memcpy must not see.
+    if (!key.empty())
+        std::memcpy(target, key.data(), ClampLength(key.size()));
+    if (!value.empty())
+        std::memcpy(target + ClampLength(key.size()), value.data(), ClampLength(value.size()));
     return target;
 }
 

@@ -192,6 +192,11 @@ void CPagelet::EnumTemplates(std::vector<std::string>& titles, std::vector<std::
     const std::string pattern = "*." + LoadHostString(IDS_WIDGET_EXTENSION);
     for (const std::string& name : FindFiles(m_strServerFolder, pattern)) {
         const std::string path = m_strServerFolder + "/" + name;
+        // Reading adds to what the object holds; a file without these keys
+        // must not show up under the previous template's identity.
+        SetProgID("");
+        SetTitle("");
+        SetDescription("");
         if (!ReadConfigFile(path) || GetProgID() != m_strProgID)
             continue;  // unreadable, or another pagelet's
         titles.push_back(GetTitle());

@@ -110,6 +110,124 @@ TEST_F(GlintraProgram, UsageErrorsExitTwo)
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
 }
 
+// The file commands, on a server folder of the test's own that holds a
+// stand-in class file.
+class GlintraFiles : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(Run({"register"}).exitCode, 0); }
+    CProcessResult Run(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), server.Glintra());
+        return RunProcess(args, scratch);
+    }
+    static std::vector<std::string> SplitLines(const std::string& text)
+    {
+        std::vector<std::string> lines;
+        size_t start = 0;
+        for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+            lines.push_back(text.substr(start, end - start));
+        EXPECT_EQ(start, text.size()) << "every line ends with CR LF";
+        return lines;
+    }
+    std::string HandMade(const std::string& path, const std::string& parameters, const char* progId = "PageletServer.Glintra")
+    {
+        EXPECT_TRUE(WriteText(path, std::string("========== Description Part Begin ==========\r\nProgID = ") + progId +
+                                        "\r\nTitle = Hand made\r\n========== Description Part End ==========\r\n\r\n"
+                                        "========== Parameter Part Begin ==========\r\n" +
+                                        parameters + "========== Parameter Part End ==========\r\n"));
+        return path;
+    }
+
+    CTempRegistry registry;
+    CTempServer server;
+    CTempDir scratch;
+    CTempDir work;
+};
+
+TEST_F(GlintraFiles, NewThenHtmlPrintsTheBlock)
+{
+    const std::string widget = work / "w.pgt";
+    ASSERT_EQ(Run({"new", widget}).exitCode, 0);
+    const CProcessResult html = Run({"html", widget});
+    ASSERT_EQ(html.exitCode, 0) << html.err;
+    const std::vector<std::string> lines = SplitLines(html.out);
+    ASSERT_EQ(lines.size(), 22u);
+    EXPECT_EQ(lines[0], "<p align=\"Center\">");
+    EXPECT_EQ(lines[1], "<applet  code=\"glntfx.class\" align=\"baseline\" width=\"200\" height=\"100\">");
+    EXPECT_EQ(lines[9].rfind("\t<param name=\"Notice\" value=\"", 0), 0u);
+    EXPECT_EQ(lines[16], "\t<param name=\"FontStyle-0\" value=\"18,t,ffffff,p,0,0,0,0,000000\">");
+    EXPECT_EQ(lines[21], "</P>");
+    EXPECT_EQ(Run({"html", widget, "--mode", "0"}).out, html.out);
+    EXPECT_EQ(html.err, "");
+
+    const CProcessResult resources = Run({"resources", widget});
+    ASSERT_EQ(resources.exitCode, 0) << resources.err;
+    EXPECT_EQ(resources.out, "glntfx.class\t" + server.Folder() + "/\t\n");
+    EXPECT_TRUE(FileExists(work / "glntfx.class"));
+}
+
+TEST_F(GlintraFiles, SaveCopiesTheSupportFilesBesideTheNewFile)
+{
+    ASSERT_TRUE(WriteText(work / "sky.gif", "sky"));
+    const std::string in = HandMade(work / "in.pgt", "m_PgBKType-0 = 0\r\nm_PgBKImg-0 = sky.gif\r\n");
+    CTempDir site;
+    const std::string out = site / "out.pgt";
+    const CProcessResult save = Run({"save", in, out});
+    ASSERT_EQ(save.exitCode, 0) << save.err;
+    EXPECT_EQ(ReadText(site / "sky.gif"), "sky");
+    EXPECT_EQ(ReadText(site / "glntfx.class"), "stand-in applet class file");
+    const CProcessResult html = Run({"html", out});
+    ASSERT_EQ(html.exitCode, 0) << html.err;
+    EXPECT_NE(html.out.find("\"PgBKStyle-0\" value=\"0,000000,sky.gif,0\""), std::string::npos) << html.out;
+    const CProcessResult resources = Run({"resources", out});
+    EXPECT_NE(resources.out.find("sky.gif\t" + site.Path() + "/\t\n"), std::string::npos) << resources.out;
+}
+
+TEST_F(GlintraFiles, AClashIsAnsweredCancelAndSaidOnStandardError)
+{
+    ASSERT_TRUE(WriteText(work / "sky.gif", "new sky"));
+    const std::string in = HandMade(work / "in.pgt", "m_PgBKType-0 = 0\r\nm_PgBKImg-0 = sky.gif\r\n");
+    CTempDir site;
+    ASSERT_TRUE(WriteText(site / "sky.gif", "old sky"));
+    const CProcessResult save = Run({"save", in, site / "out.pgt"});
+    ASSERT_EQ(save.exitCode, 0) << save.err;
+    EXPECT_NE(save.err.find("Copy Resources"), std::string::npos) << save.err;
+    EXPECT_NE(save.err.find("Cancel"), std::string::npos) << save.err;
+    EXPECT_EQ(ReadText(site / "sky.gif"), "old sky");
+    // With an overwrite value the file is replaced and nobody is asked.
+    const CProcessResult replace = Run({"save", in, site / "out.pgt", "--overwrite", "1"});
+    ASSERT_EQ(replace.exitCode, 0) << replace.err;
+    EXPECT_EQ(replace.err, "");
+    EXPECT_EQ(ReadText(site / "sky.gif"), "new sky");
+}
+
+TEST_F(GlintraFiles, WidgetsThatCannotBeUsed)
+{
+    const std::string foreign = HandMade(work / "foreign.pgt", "", "PageletServer.Other");
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"html", work / "missing.pgt"}, {"html", foreign}, {"resources", foreign},
+             {"save", foreign, work / "x.pgt"}, {"new", work / "no-folder/w.pgt"}}) {
+        const CProcessResult r = Run(args);
+        EXPECT_EQ(r.exitCode, 1) << args[0] << " " << args[1];
+        EXPECT_TRUE(!r.err.empty() && r.err.find('\n') == r.err.size() - 1) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"html"}, {"html", foreign, "--mode", "2"}, {"html", foreign, "--mode"}, {"save", foreign},
+             {"save", foreign, foreign, "--overwrite", "x"}, {"new"}, {"templates", "x"}, {"html", foreign, "--frob", "1"}}) {
+        EXPECT_EQ(Run(args).exitCode, 2) << args[0] << " " << args.size();
+    }
+}
+
+TEST_F(GlintraFiles, TemplatesAreListedWithTheirTitles)
+{
+    EXPECT_EQ(Run({"templates"}).out, "");
+    HandMade(server.Folder() + "/Ticker_PageletServer.Glintra.pgt", "");
+    const CProcessResult list = Run({"templates"});
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    EXPECT_EQ(list.out, "Hand made\t\t" + server.Folder() + "/Ticker_PageletServer.Glintra.pgt\n");
+}
+
 TEST_F(GlintraProgram, NeverLinksTheServer)
 {
     const CProcessResult ldd = RunProcess({"ldd", kGlintra}, scratch);

@@ -110,6 +110,7 @@ private:
     bool m_active = false;
 };
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 // Runs a command line through the shell, capturing what it writes.
@@ -145,3 +146,41 @@ inline CProcessResult RunProcess(const std::vector<std::string>& argv, const CTe
     result.err = ReadText(err);
     return result;
 }
+
+#include <dlfcn.h>
+
+// A server folder of the test's own: a copy of the app folder's libraries
+// (and the glintra program) in a temporary folder, with a stand-in applet
+// class file, registered into the test's registry. Templates and sample
+// pages can then be put beside it without touching the build.
+class CTempServer {
+public:
+    CTempServer() : m_folder(m_dir.Path() + "/app")
+    {
+        CreateFolder(m_folder);
+        for (const char* name : {"libPageletGlintra.so", "libGlintraPlatform.so", "libGlintraPlatformUi.so", "glintra"})
+            CopyFileReplacing(std::string(GLINTRA_APP_DIR) + "/" + name, m_folder + "/" + name);
+        ::chmod((m_folder + "/glintra").c_str(), 0755);
+        WriteFileAtomically(ClassFile(), "stand-in applet class file");
+    }
+    const std::string& Folder() const { return m_folder; }
+    std::string Library() const { return m_folder + "/libPageletGlintra.so"; }
+    std::string Glintra() const { return m_folder + "/glintra"; }
+    std::string ClassFile() const { return m_folder + "/glntfx.class"; }
+
+    // Calls DllRegisterServer or DllUnregisterServer of the copy.
+    long CallEntry(const char* entry) const
+    {
+        void* handle = ::dlopen(Library().c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            return -1;
+        auto function = reinterpret_cast<std::int32_t (*)()>(::dlsym(handle, entry));
+        const long hr = function ? function() : -2;
+        ::dlclose(handle);
+        return hr;
+    }
+
+private:
+    CTempDir m_dir;
+    std::string m_folder;
+};

@@ -17,7 +17,7 @@ public:
         // Never on the developer's screen, whatever the shell says.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         static int argc = 1;
-        static char name[] = "ui_tests";
+        static char name[] = "glintra_tests";
         static char* argv[] = {name, nullptr};
         m_app = std::make_unique<QApplication>(argc, argv);
         QGuiApplication::setApplicationDisplayName(QStringLiteral("Pallima Glintra"));
