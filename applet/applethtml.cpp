@@ -3,7 +3,10 @@
 #include "applet/appletcodes.h"
 #include "applet/resourcelist.h"
 #include "platform/base/files.h"
+#include "platform/base/memory.h"
 #include "platform/base/numbers.h"
+
+#include <charconv>
 
 namespace {
 
@@ -12,63 +15,89 @@ constexpr UINT kAlignWords = 128;
 constexpr UINT kFontLetters = 200;
 constexpr UINT kStyleLetters = 210;
 
+// Appends text with some characters replaced: plain runs go across in one
+// piece, the replaced characters one by one.
+template <class Replace>
+void AppendReplacing(std::string& out, std::string_view text, std::string_view special, Replace replace)
+{
+    size_t start = 0;
+    for (size_t found; (found = text.find_first_of(special, start)) != std::string_view::npos; start = found + 1) {
+        out.append(text.substr(start, found - start));
+        found = replace(out, text, found);
+    }
+    out.append(text.substr(start));
+}
+
+// Writes the character reference of an ampersand or a double quote.
+bool AppendReference(std::string& out, char c)
+{
+    if (c == '&')
+        out += "&#38;";
+    else if (c == '"')
+        out += "&#34;";
+    else
+        return false;
+    return true;
+}
+
 // A value inside value="...": an ampersand and a double quote are written as
 // character references, so a browser hands the applet exactly the value.
 void AppendAttribute(std::string& out, std::string_view value)
 {
-    for (char c : value) {
-        if (c == '&')
-            out += "&#38;";
-        else if (c == '"')
-            out += "&#34;";
-        else
-            out += c;
-    }
+    AppendReplacing(out, value, "&\"", [](std::string& o, std::string_view text, size_t at) {
+        AppendReference(o, text[at]);
+        return at;
+    });
 }
 
 // A banner text: line breaks become the line-break code. A lone carriage
 // return or line feed is a line break too; it must not reach the page as one.
 void AppendBannerText(std::string& out, std::string_view text)
 {
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            out += kLineBreakCode;
-        } else if (c == '\n') {
-            out += kLineBreakCode;
-        } else if (c == '&') {
-            out += "&#38;";
-        } else if (c == '"') {
-            out += "&#34;";
-        } else {
-            out += c;
-        }
-    }
+    AppendReplacing(out, text, "&\"\r\n", [](std::string& o, std::string_view t, size_t at) {
+        if (AppendReference(o, t[at]))
+            return at;
+        o += kLineBreakCode;
+        return (t[at] == '\r' && at + 1 < t.size() && t[at + 1] == '\n') ? at + 1 : at;
+    });
 }
 
 // The loading message is one field of a comma-separated pair.
 void AppendLoadMessage(std::string& out, std::string_view text)
 {
-    for (char c : text) {
-        if (c == ',')
-            out += kCommaCode;
-        else if (c == '&')
-            out += "&#38;";
-        else if (c == '"')
-            out += "&#34;";
-        else
-            out += c;
-    }
+    AppendReplacing(out, text, "&\",", [](std::string& o, std::string_view t, size_t at) {
+        if (!AppendReference(o, t[at]))
+            o += kCommaCode;
+        return at;
+    });
 }
 
-// The word of a setting from the string table. Only 0 to 2 have words; any
-// other value (a file can hold one) gives the empty word rather than some
-// neighbouring string of the table.
-std::string WordOf(HMODULE32 module, UINT base, int value)
+// The words of a setting from the string table, looked up once per block.
+// Only 0 to 2 have words; any other value (a file can hold one) gives the
+// empty word rather than some neighbouring string of the table.
+class CWords {
+public:
+    CWords(HMODULE32 module, UINT base)
+    {
+        for (UINT i = 0; i < 3; ++i)
+            m_words[i] = LoadModuleString(module, base + i);
+    }
+    const std::string& operator[](int value) const
+    {
+        static const std::string none;
+        return value >= 0 && value <= 2 ? m_words[value] : none;
+    }
+
+private:
+    std::string m_words[3];
+};
+
+// A decimal number straight onto the block, without a string of its own.
+void AppendInt(std::string& out, long long value)
 {
-    return value >= 0 && value <= 2 ? LoadModuleString(module, base + UINT(value)) : std::string();
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, size_t(end - digits));
 }
 
 class CBlockWriter {
@@ -86,7 +115,7 @@ public:
     {
         m_out += "\t<param name=\"";
         m_out += name;
-        m_out += FormatInt(number);
+        AppendInt(m_out, number);
         m_out += "\" value=\"";
     }
     void End() { m_out += "\">\r\n"; }
@@ -94,13 +123,13 @@ public:
     void Number(std::string_view name, long long value)
     {
         Begin(name);
-        m_out += FormatInt(value);
+        AppendInt(m_out, value);
         End();
     }
     void Number(std::string_view name, int k, long long value)
     {
         Begin(name, k);
-        m_out += FormatInt(value);
+        AppendInt(m_out, value);
         End();
     }
     std::string& Out() { return m_out; }
@@ -129,12 +158,14 @@ std::string GenerateAppletHTML(CGlintraAppletParams& params, CPageletConfigFile&
         return webPaths ? webPath : previewPath;
     };
 
+    const CWords alignWords(module, kAlignWords), fontLetters(module, kFontLetters), styleLetters(module, kStyleLetters);
     std::string out;
     out.reserve(1024 + size_t(params.m_nTotalPages) * 512);
+    AdviseLargeBuffer(out.data(), out.capacity());
     CBlockWriter w(out);
 
     out += "<p align=\"";
-    out += WordOf(module, kAlignWords, params.m_Align);
+    out += alignWords[params.m_Align];
     out += "\">";
     out += kLineEnd;
 
@@ -147,20 +178,22 @@ std::string GenerateAppletHTML(CGlintraAppletParams& params, CPageletConfigFile&
     out += " code=\"";
     out += kAppletClassFile;
     out += "\" align=\"baseline\" width=\"";
-    out += FormatInt(params.m_appWidth);
+    AppendInt(out, params.m_appWidth);
     out += "\" height=\"";
-    out += FormatInt(params.m_appHeight);
+    AppendInt(out, params.m_appHeight);
     out += "\">";
     out += kLineEnd;
 
     w.Begin("ProgressBar");
-    out += FormatInt(params.m_bWithBar);
+    AppendInt(out, params.m_bWithBar);
     out += ',';
     AppendLoadMessage(out, params.m_strLoadMessage);
     w.End();
 
     w.Begin("ApMargin");
-    out += FormatInt(params.m_PgHrWidth) + "," + FormatInt(params.m_PgVtWidth);
+    AppendInt(out, params.m_PgHrWidth);
+    out += ',';
+    AppendInt(out, params.m_PgVtWidth);
     w.End();
     w.Number("ApBorderWidth", params.m_appBorderWidth);
     w.Number("ApBorderType", params.m_appBorderType);
@@ -188,7 +221,7 @@ std::string GenerateAppletHTML(CGlintraAppletParams& params, CPageletConfigFile&
         if (!b.m_bBKEnable)
             continue;
         w.Begin("PgBKStyle-", shown);
-        out += FormatInt(b.m_PgBKType);
+        AppendInt(out, b.m_PgBKType);
         out += ',';
         out += ColorToHex(b.m_PgBKColor);
         out += ',';
@@ -197,7 +230,7 @@ std::string GenerateAppletHTML(CGlintraAppletParams& params, CPageletConfigFile&
             AppendAttribute(out, PathFileName(b.m_PgBKImg));
         }
         out += ',';
-        out += FormatInt(b.m_PgBKImgPutType);
+        AppendInt(out, b.m_PgBKImgPutType);
         w.End();
         w.Number("PgConnStyle-", shown, b.m_PgConnStyle);
         w.Number("PgDelay-", shown, b.m_PgDelay);
@@ -220,16 +253,16 @@ std::string GenerateAppletHTML(CGlintraAppletParams& params, CPageletConfigFile&
         AppendAttribute(out, t.m_TargetFrame);
         w.End();
         w.Begin("FontStyle-", texts);
-        out += FormatInt(t.m_FontSize);
+        AppendInt(out, t.m_FontSize);
         out += ',';
-        out += WordOf(module, kFontLetters, t.m_FontName);
+        out += fontLetters[t.m_FontName];
         out += ',';
         out += ColorToHex(t.m_FontColor);
         out += ',';
-        out += WordOf(module, kStyleLetters, t.m_FontStyle);
+        out += styleLetters[t.m_FontStyle];
         for (int value : {t.m_TextAlign, t.m_LeftTopX, t.m_LeftTopY, t.m_SpecialEffect}) {
             out += ',';
-            out += FormatInt(value);
+            AppendInt(out, value);
         }
         out += ',';
         out += ColorToHex(t.m_ShadowColor);
@@ -239,7 +272,11 @@ std::string GenerateAppletHTML(CGlintraAppletParams& params, CPageletConfigFile&
         w.End();
         w.Number("PgTextSpeed-", texts, t.m_AnimateSpeed);
         w.Begin("PgTextAnimate-", texts);
-        out += FormatInt(t.m_TextAnimateType) + "," + FormatInt(t.m_AnimateMisc1) + "," + FormatInt(t.m_AnimateMisc2);
+        AppendInt(out, t.m_TextAnimateType);
+        out += ',';
+        AppendInt(out, t.m_AnimateMisc1);
+        out += ',';
+        AppendInt(out, t.m_AnimateMisc2);
         w.End();
         ++texts;
     }

@@ -1,15 +1,16 @@
 #include "applet/resourcelist.h"
 
 #include "applet/appletcodes.h"
+#include "applet/existingfiles.h"
 #include "platform/base/files.h"
 
 namespace {
 
-void AddImage(std::string& path, const std::string& webPath, CPageletConfigFile& config)
+void AddImage(std::string& path, const std::string& webPath, CPageletConfigFile& config, CExistingFiles& files)
 {
     if (path.empty())
         return;
-    if (!FileExists(path)) {
+    if (!files.Exists(path)) {
         path.clear();
         return;
     }
@@ -26,10 +27,11 @@ int BuildResourceList(CGlintraAppletParams& params, CPageletConfigFile& config)
 {
     config.RemoveAllResources();
     config.AddResource(kAppletClassFile, params.m_strClassLocalPath, params.m_ClassWebPath);
-    AddImage(params.m_appBKImagePath, params.m_appBKImageWebPath, config);
+    CExistingFiles files;
+    AddImage(params.m_appBKImagePath, params.m_appBKImageWebPath, config, files);
     // Every banner takes part, enabled or not and whatever its fill: a page
     // may enable it later and needs its picture then.
     for (auto& background : params.m_aBackgrounds)
-        AddImage(background->m_PgBKImg, background->m_PgBKImgWebPath, config);
+        AddImage(background->m_PgBKImg, background->m_PgBKImgWebPath, config, files);
     return config.GetResourceCount();
 }

@@ -14,23 +14,28 @@ std::string FolderWithSlash(const std::string& path)
 } // namespace
 
 BOOL CopyImageFile(std::string& field, const std::string& targetFolder, std::unordered_set<std::string>& copied,
-                   SHORT overwrite)
+                   SHORT overwrite, CExistingFiles* files)
 {
+    CExistingFiles ownFiles;
+    CExistingFiles& known = files ? *files : ownFiles;
     if (field.empty())
         return TRUE;
     const std::string name = PathFileName(field);
     const std::string sourceFolder = FolderWithSlash(field);
     if (overwrite != 0) {
-        CopyFileReplacing(sourceFolder + name, targetFolder + name);
+        // Everything is copied over what is there; a picture that several
+        // banners share is copied once in a run.
+        if (copied.insert(sourceFolder + name).second && CopyFileReplacing(sourceFolder + name, targetFolder + name))
+            known.Made(targetFolder + name);
         return TRUE;
     }
-    if (!FileExists(field)) {
+    if (!known.Exists(field)) {
         field.clear();
         return TRUE;
     }
     if (sourceFolder == targetFolder)
         return TRUE;
-    if (FileExists(targetFolder + name))
+    if (known.Exists(targetFolder + name))
         return FALSE;
     if (copied.count(field))
         return TRUE;
@@ -38,6 +43,7 @@ BOOL CopyImageFile(std::string& field, const std::string& targetFolder, std::uno
     // failed copy would lose the image from the design at the next rebuild.
     if (CopyFileReplacing(field, targetFolder + name)) {
         copied.insert(field);
+        known.Made(targetFolder + name);
         field = targetFolder + name;
     }
     return TRUE;
@@ -49,8 +55,9 @@ void CopySupportFiles(CGlintraAppletParams& params, const std::string& targetFol
     CopyFileReplacing(params.m_strClassLocalPath + kAppletClassFile, targetFolder + kAppletClassFile);
 
     std::unordered_set<std::string> copied;
+    CExistingFiles files;
     auto copyImage = [&](std::string& field) {
-        if (!CopyImageFile(field, targetFolder, copied, overwrite))
+        if (!CopyImageFile(field, targetFolder, copied, overwrite, &files))
             prompt.AddFile(&field);
     };
     copyImage(params.m_appBKImagePath);

@@ -2,6 +2,7 @@
 // Copying the support files (the applet class file and the images) into a
 // folder, beside a written file or page.
 
+#include "applet/existingfiles.h"
 #include "model/glintraappletparams.h"
 #include "platform/base/types.h"
 
@@ -31,6 +32,7 @@ void CopySupportFiles(CGlintraAppletParams& params, const std::string& targetFol
                       ICopyResourcesPrompt& prompt);
 
 // One image path field. FALSE when the target folder already holds a file of
-// that name while the image comes from another folder (a clash).
+// that name while the image comes from another folder (a clash). files, when
+// given, remembers across the calls of one run which files exist.
 BOOL CopyImageFile(std::string& field, const std::string& targetFolder, std::unordered_set<std::string>& copied,
-                   SHORT overwrite);
+                   SHORT overwrite, CExistingFiles* files = nullptr);

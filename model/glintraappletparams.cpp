@@ -4,6 +4,8 @@
 #include "platform/base/numbers.h"
 
 #include <algorithm>
+#include <charconv>
+#include <unordered_map>
 #include <utility>
 
 CGlintraAppletParams::CGlintraAppletParams()
@@ -283,6 +285,51 @@ std::string OneLine(std::string_view text)
     return out;
 }
 
+// The fields of a banner, by the name its keys begin with.
+enum class EBannerField {
+    None, BKEnable, BKTitle, PgBKColor, PgBKImg, PgBKImgWebPath, PgBKImgPutType, PgBKType, PgConnStyle, PgDelay,
+    AnimateMisc1, AnimateMisc2, AnimateSpeed, TextEnable, FontColor, FontName, FontSize, FontStyle, LeftTopX,
+    LeftTopY, ShadowColor, ShowText, SpecialEffect, TargetFrame, TextAlign, TextAnimateType, TextDisPos, TextTitle,
+    URL,
+};
+
+EBannerField BannerField(std::string_view name)
+{
+    static const std::unordered_map<std::string_view, EBannerField> fields = {
+        {"m_bBKEnable-", EBannerField::BKEnable},           {"m_BKTitle-", EBannerField::BKTitle},
+        {"m_PgBKColor-", EBannerField::PgBKColor},          {"m_PgBKImg-", EBannerField::PgBKImg},
+        {"m_PgBKImgWebPath-", EBannerField::PgBKImgWebPath}, {"m_PgBKImgPutType-", EBannerField::PgBKImgPutType},
+        {"m_PgBKType-", EBannerField::PgBKType},            {"m_PgConnStyle-", EBannerField::PgConnStyle},
+        {"m_PgDelay-", EBannerField::PgDelay},              {"m_AnimateMisc1-", EBannerField::AnimateMisc1},
+        {"m_AnimateMisc2-", EBannerField::AnimateMisc2},    {"m_AnimateSpeed-", EBannerField::AnimateSpeed},
+        {"m_bTextEnable-", EBannerField::TextEnable},       {"m_FontColor-", EBannerField::FontColor},
+        {"m_FontName-", EBannerField::FontName},            {"m_FontSize-", EBannerField::FontSize},
+        {"m_FontStyle-", EBannerField::FontStyle},          {"m_LeftTopX-", EBannerField::LeftTopX},
+        {"m_LeftTopY-", EBannerField::LeftTopY},            {"m_ShadowColor-", EBannerField::ShadowColor},
+        {"m_ShowText-", EBannerField::ShowText},            {"m_SpecialEffect-", EBannerField::SpecialEffect},
+        {"m_TargetFrame-", EBannerField::TargetFrame},      {"m_TextAlign-", EBannerField::TextAlign},
+        {"m_TextAnimateType-", EBannerField::TextAnimateType}, {"m_TextDisPos-", EBannerField::TextDisPos},
+        {"m_TextTitle-", EBannerField::TextTitle},          {"m_URL-", EBannerField::URL},
+    };
+    const auto found = fields.find(name);
+    return found == fields.end() ? EBannerField::None : found->second;
+}
+
+// The banner number of a key, written as the writer writes it ("%d": no
+// sign, no leading zeros); -1 for anything else, which names no banner.
+int BannerNumber(std::string_view digits)
+{
+    if (digits.empty() || digits.size() > 9 || (digits.size() > 1 && digits[0] == '0'))
+        return -1;
+    int number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return -1;
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
 // Keys of banner i: the pattern's text followed by i in decimal.
 class CBannerKeys {
 public:
@@ -302,9 +349,24 @@ private:
 class CParameterWriter {
 public:
     explicit CParameterWriter(CTextTable& table) : m_table(table) {}
-    void Int(std::string_view key, long long value) { m_table.Set(key, FormatInt(value)); }
-    void Text(std::string_view key, std::string_view value) { m_table.Set(key, OneLine(value)); }
-    void Image(std::string_view key, const std::string& path) { m_table.Set(key, OneLine(PathFileName(path))); }
+    void Int(std::string_view key, long long value)
+    {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        m_table.Set(key, std::string_view(digits, size_t(end - digits)));
+    }
+    void Text(std::string_view key, std::string_view value)
+    {
+        if (value.find_first_of("\r\n") == std::string_view::npos)
+            m_table.Set(key, value);  // the usual text, already on one line
+        else
+            m_table.Set(key, OneLine(value));
+    }
+    void Image(std::string_view key, const std::string& path)
+    {
+        const size_t slash = path.rfind('/');
+        Text(key, slash == std::string::npos ? std::string_view(path) : std::string_view(path).substr(slash + 1));
+    }
 
 private:
     CTextTable& m_table;
@@ -334,10 +396,49 @@ public:
     {
         return std::string(Value(key, fallback));
     }
-    std::string Image(std::string_view key) const
+    std::string Image(std::string_view key) const { return ImageIn(Value(key, "")); }
+
+    std::string ImageIn(std::string_view name) const
     {
-        const std::string_view name = Value(key, "");
         return name.empty() ? std::string() : m_imageFolder + std::string(name);
+    }
+
+    // Sets one field of a banner from its stored value.
+    void SetField(CBannerBackground& b, CBannerText& t, EBannerField field, std::string_view value) const
+    {
+        auto number = [&] { return ParseLeadingInt(value); };
+        auto flag = [&] { return ParseLeadingInt(value) != 0 ? TRUE : FALSE; };
+        switch (field) {
+        case EBannerField::None: break;
+        case EBannerField::BKEnable: b.m_bBKEnable = flag(); break;
+        case EBannerField::BKTitle: b.m_BKTitle.assign(value); break;
+        case EBannerField::PgBKColor: b.m_PgBKColor = COLORREF(number()); break;
+        case EBannerField::PgBKImg: b.m_PgBKImg = ImageIn(value); break;
+        case EBannerField::PgBKImgWebPath: b.m_PgBKImgWebPath.assign(value); break;
+        case EBannerField::PgBKImgPutType: b.m_PgBKImgPutType = number(); break;
+        case EBannerField::PgBKType: b.m_PgBKType = number(); break;
+        case EBannerField::PgConnStyle: b.m_PgConnStyle = number(); break;
+        case EBannerField::PgDelay: b.m_PgDelay = number(); break;
+        case EBannerField::AnimateMisc1: t.m_AnimateMisc1 = number(); break;
+        case EBannerField::AnimateMisc2: t.m_AnimateMisc2 = number(); break;
+        case EBannerField::AnimateSpeed: t.m_AnimateSpeed = number(); break;
+        case EBannerField::TextEnable: t.m_bTextEnable = flag(); break;
+        case EBannerField::FontColor: t.m_FontColor = COLORREF(number()); break;
+        case EBannerField::FontName: t.m_FontName = number(); break;
+        case EBannerField::FontSize: t.m_FontSize = number(); break;
+        case EBannerField::FontStyle: t.m_FontStyle = number(); break;
+        case EBannerField::LeftTopX: t.m_LeftTopX = number(); break;
+        case EBannerField::LeftTopY: t.m_LeftTopY = number(); break;
+        case EBannerField::ShadowColor: t.m_ShadowColor = COLORREF(number()); break;
+        case EBannerField::ShowText: t.m_ShowText = DecodeBannerText(value); break;
+        case EBannerField::SpecialEffect: t.m_SpecialEffect = number(); break;
+        case EBannerField::TargetFrame: t.m_TargetFrame.assign(value); break;
+        case EBannerField::TextAlign: t.m_TextAlign = number(); break;
+        case EBannerField::TextAnimateType: t.m_TextAnimateType = number(); break;
+        case EBannerField::TextDisPos: t.m_TextDisPos = number(); break;
+        case EBannerField::TextTitle: t.m_TextTitle.assign(value); break;
+        case EBannerField::URL: t.m_URL.assign(value); break;
+        }
     }
 
 private:
@@ -350,6 +451,7 @@ private:
 void CGlintraAppletParams::WriteParameters(CTextTable& table) const
 {
     CParameterWriter w(table);
+    table.ReserveEntries(table.GetCount() + 16 + 28 * m_aBackgrounds.size());
     table.Set("Version", kPageletVersion);
     w.Int("m_Align", m_Align);
     w.Int("m_appBKColor", m_appBKColor);
@@ -428,39 +530,26 @@ BOOL CGlintraAppletParams::ReadParameters(const CTextTable& table, const std::st
                                                              std::max<long long>(kMinBannerLimit, table.GetCount())));
 
     SetBannerCount(banners);
+    // What a missing key of a banner reads as, where it is not what a new
+    // banner has.
     for (int i = 0; i < banners; ++i) {
-        CBannerBackground& b = *m_aBackgrounds[size_t(i)];
-        CBannerText& t = *m_aTexts[size_t(i)];
-        CBannerKeys key{i};
         const std::string title = "Banner " + FormatInt(i + 1);
-        b.m_bBKEnable = r.Flag(key("m_bBKEnable-"), TRUE);
-        b.m_BKTitle = r.Text(key("m_BKTitle-"), title);
-        b.m_PgBKColor = r.Color(key("m_PgBKColor-"), 0);
-        b.m_PgBKImg = r.Image(key("m_PgBKImg-"));
-        b.m_PgBKImgWebPath = r.Text(key("m_PgBKImgWebPath-"), "");
-        b.m_PgBKImgPutType = r.Int(key("m_PgBKImgPutType-"), 0);
-        b.m_PgBKType = r.Int(key("m_PgBKType-"), 1);
-        b.m_PgConnStyle = r.Int(key("m_PgConnStyle-"), 0);
-        b.m_PgDelay = r.Int(key("m_PgDelay-"), 2000);
-        t.m_AnimateMisc1 = r.Int(key("m_AnimateMisc1-"), 0);
-        t.m_AnimateMisc2 = r.Int(key("m_AnimateMisc2-"), 0);
-        t.m_AnimateSpeed = r.Int(key("m_AnimateSpeed-"), 0);
-        t.m_bTextEnable = r.Flag(key("m_bTextEnable-"), TRUE);
-        t.m_FontColor = r.Color(key("m_FontColor-"), 16777215);
-        t.m_FontName = r.Int(key("m_FontName-"), 0);
-        t.m_FontSize = r.Int(key("m_FontSize-"), 14);
-        t.m_FontStyle = r.Int(key("m_FontStyle-"), 0);
-        t.m_LeftTopX = r.Int(key("m_LeftTopX-"), 0);
-        t.m_LeftTopY = r.Int(key("m_LeftTopY-"), 0);
-        t.m_ShadowColor = r.Color(key("m_ShadowColor-"), 0);
-        t.m_ShowText = DecodeBannerText(r.Value(key("m_ShowText-"), "Enter Message Here"));
-        t.m_SpecialEffect = r.Int(key("m_SpecialEffect-"), 0);
-        t.m_TargetFrame = r.Text(key("m_TargetFrame-"), "");
-        t.m_TextAlign = r.Int(key("m_TextAlign-"), 0);
-        t.m_TextAnimateType = r.Int(key("m_TextAnimateType-"), 6);
-        t.m_TextDisPos = r.Int(key("m_TextDisPos-"), 0);
-        t.m_TextTitle = r.Text(key("m_TextTitle-"), title);
-        t.m_URL = r.Text(key("m_URL-"), "");
+        m_aBackgrounds[size_t(i)]->m_BKTitle = title;
+        m_aTexts[size_t(i)]->m_TextTitle = title;
+        m_aTexts[size_t(i)]->m_FontSize = 14;
     }
+    // One pass over the table sets what it holds: a banner key is its field
+    // name, a hyphen and the banner's number in decimal.
+    table.ForEach([&](std::string_view key, std::string_view value) {
+        const size_t dash = key.rfind('-');
+        if (dash == std::string_view::npos)
+            return;
+        const int index = BannerNumber(key.substr(dash + 1));
+        if (index < 0 || index >= banners)
+            return;  // not a banner key, or one of a banner the design does not have
+        const EBannerField field = BannerField(key.substr(0, dash + 1));
+        if (field != EBannerField::None)
+            r.SetField(*m_aBackgrounds[size_t(index)], *m_aTexts[size_t(index)], field, value);
+    });
     return TRUE;
 }

@@ -1,5 +1,7 @@
 #include "model/pageletconfigfile.h"
 
+#include "platform/base/memory.h"
+
 #include "platform/base/files.h"
 #include "platform/base/numbers.h"
 
@@ -101,8 +103,17 @@ CResourceEntry ResourceOf(std::string_view line)
 // the line. A line is valid until the next call.
 class CPageletConfigFile::CLineReader {
 public:
-    explicit CLineReader(std::string_view text) : m_data(text.data()), m_end(text.size()) {}
-    explicit CLineReader(std::FILE* file) : m_file(file), m_buffer(std::make_unique_for_overwrite<char[]>(kChunkSize)) {}
+    explicit CLineReader(std::string_view text) : m_data(text.data()), m_end(text.size()), m_size(text.size()) {}
+    CLineReader(std::FILE* file, size_t size)
+        : m_file(file), m_buffer(std::make_unique_for_overwrite<char[]>(kChunkSize)), m_size(size) {}
+
+    // At most how many bytes are still to come, as far as the size known at
+    // the start tells.
+    size_t Remaining() const
+    {
+        const size_t consumed = m_consumed + m_pos;
+        return consumed < m_size ? m_size - consumed : 0;
+    }
 
     bool Next(std::string_view& line)
     {
@@ -159,6 +170,7 @@ private:
         const size_t n = std::fread(m_buffer.get(), 1, kChunkSize, m_file);
         if (n == 0)
             return false;
+        m_consumed += m_end;
         m_data = m_buffer.get();
         m_pos = 0;
         m_end = n;
@@ -185,6 +197,8 @@ private:
     size_t m_end = 0;
     const char* m_nextLF = nullptr;
     std::string m_carry;  // a line that runs over the end of a chunk
+    size_t m_size = 0;      // of the whole text, as known at the start
+    size_t m_consumed = 0;  // bytes of the chunks before the current one
     bool m_afterCR = false;
 };
 
@@ -205,6 +219,8 @@ public:
     // LF is written as a blank and the line structure stays whole.
     void PutField(std::string_view text)
     {
+        if (!std::memchr(text.data(), '\r', text.size()) && !std::memchr(text.data(), '\n', text.size()))
+            return Put(text);  // the usual field, with nothing to replace
         for (;;) {
             const size_t stop = text.find_first_of(kLineEnd);
             if (stop == std::string_view::npos)
@@ -264,7 +280,7 @@ BOOL CPageletConfigFile::ReadFile(const std::string& path)
         std::fclose(file);
         return FALSE;
     }
-    CLineReader reader(file);
+    CLineReader reader(file, size_t(st.st_size));
     Read(reader);
     std::fclose(file);
     return TRUE;
@@ -324,6 +340,10 @@ void CPageletConfigFile::ReadTablePart(CLineReader& reader, std::string_view beg
 {
     if (!SkipTo(reader, begin))
         return;
+    // No key line is shorter than " = " and its line end; most of a large
+    // design's file is this part, so its entries get room at once.
+    if (&table == &m_mapParameters)
+        table.ReserveEntries(table.GetCount() + std::min<size_t>(reader.Remaining() / 5, size_t(1) << 28));
     std::string_view line, key, value;
     while (reader.Next(line)) {
         if (EqualsNoCase(line, end))
@@ -390,10 +410,18 @@ void CPageletConfigFile::ReadHtmlPart(CLineReader& reader)
             segment.m_strPosition = value;
             // The body runs to its end marker, or to the end of the text.
             segment.m_strBody.clear();
+            // A body is most of what is left of the file: room is made for
+            // that at once instead of copying a large block again and again.
+            // Line ends may grow from LF to CR LF, which is the slack.
+            const size_t room = std::min<size_t>(reader.Remaining() + reader.Remaining() / 8 + 64, size_t(1) << 32);
+            segment.m_strBody.reserve(room);
+            AdviseLargeBuffer(segment.m_strBody.data(), segment.m_strBody.capacity());
             while (reader.Next(line) && !EqualsNoCase(line, kSegmentEnd)) {
                 segment.m_strBody.append(line);
                 segment.m_strBody.append(kLineEnd);
             }
+            if (segment.m_strBody.capacity() > 2 * segment.m_strBody.size() + 4096)
+                segment.m_strBody.shrink_to_fit();  // a short body of a long file
         }
         m_aSegments.resize(std::min(read, m_aSegments.size()));
     }
@@ -516,7 +544,8 @@ std::string_view CPageletConfigFile::LookupParameter(std::string_view key, std::
 
 void CPageletConfigFile::RemoveAllParameters()
 {
-    m_mapParameters.RemoveAll();
+    // The table is refilled at once, to about the same size.
+    m_mapParameters.Clear();
 }
 
 void CPageletConfigFile::RemoveAllResources()
@@ -578,9 +607,10 @@ void CPageletConfigFile::RemoveAllSegments()
     m_aSegments.clear();
 }
 
-void CPageletConfigFile::AddSegment(const std::string& position, const std::string& body)
+void CPageletConfigFile::AddSegment(std::string position, std::string body)
 {
-    m_aSegments.push_back(CHtmlSegment{position, body});
+    // Taken over, not copied: a large design's block is tens of megabytes.
+    m_aSegments.push_back(CHtmlSegment{std::move(position), std::move(body)});
 }
 
 int CPageletConfigFile::GetSegmentCount() const

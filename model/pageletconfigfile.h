@@ -47,7 +47,7 @@ public:
     std::string GetResourceWebPathByName(const std::string& name) const;
 
     void RemoveAllSegments();
-    void AddSegment(const std::string& position, const std::string& body);
+    void AddSegment(std::string position, std::string body);
     int GetSegmentCount() const;
     // "" when the index is out of range.
     std::string GetSegmentPosition(int index) const;

@@ -4,11 +4,15 @@
 // design of many banners puts millions of short entries in one table, so the
 // texts live in an arena of blocks that never move and the index is an
 // open-addressing hash of 32-bit entry numbers with their hashes: a few bytes
-// of overhead per entry instead of two heap strings and a tree node.
+// of overhead per entry instead of two heap strings and a tree node. Keys
+// that end in a hyphen and a number ("m_PgDelay-12") are indexed by that
+// number within their stem instead: the keys of one banner then sit side by
+// side, and a design is read and looked up without a random probe per key.
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -34,11 +38,18 @@ public:
     bool Contains(std::string_view key) const;
 
     void RemoveAll();
+    // Empties the table but keeps its memory for the entries to come: a
+    // table that is refilled to the same size then touches no new pages.
+    void Clear();
     size_t GetCount() const { return m_entries.size(); }
     bool IsEmpty() const { return m_entries.empty(); }
 
     // Makes room for this many entries without growing the index again.
     void Reserve(size_t count);
+    // Makes room in the list of entries only (no index is built): for a
+    // reader that can only guess an upper bound. Room never used costs
+    // address space, not memory.
+    void ReserveEntries(size_t count);
 
     // Visits the entries in the order their keys were first set:
     // visit(std::string_view key, std::string_view value).
@@ -76,9 +87,26 @@ private:
     void Rehash(size_t slotCount);
     const char* Store(std::string_view key, std::string_view value);
 
+    // The entry numbers (+ 1) of one stem's keys, by their number.
+    struct NumberedStem {
+        std::string stem;
+        std::vector<std::uint32_t> byNumber;
+    };
+    static bool SplitNumbered(std::string_view key, std::string_view& stem, std::uint32_t& number);
+    // Where the numbered key's entry number is kept, or null: with create, a
+    // place is made when the stem and number stay within bounds.
+    std::uint32_t* NumberedSlot(std::string_view stem, std::uint32_t number, bool create);
+    const std::uint32_t* FindNumbered(std::string_view key) const;
+
     std::vector<Entry> m_entries;
     std::vector<Slot> m_slots;
+    std::vector<NumberedStem> m_stems;
+    size_t m_numberedPlaces = 0;     // elements of all byNumber lists together
+    size_t m_numberedInHash = 0;     // numbered keys that went to the hash index
+    mutable size_t m_lastStem = 0;   // keys come stem after stem, so look there first
     std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<size_t> m_blockSizes;                // parallel to m_blocks
+    std::vector<std::unique_ptr<char[]>> m_spare;    // ordinary blocks a Clear kept
     char* m_blockFree = nullptr;  // the unused end of the newest ordinary block
     size_t m_blockRoom = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/automation/bstr.h"
 
 #include "platform/base/codepage.h"
+#include "platform/base/memory.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,21 @@ namespace {
 std::uint32_t* Header(BSTR text)
 {
     return reinterpret_cast<std::uint32_t*>(text) - 1;
+}
+
+BSTR AllocateBstr(UINT len)
+{
+    if (len > (std::numeric_limits<std::uint32_t>::max() - 8) / 2)
+        return nullptr;
+    const size_t bytes = size_t(len) * sizeof(OLECHAR);
+    auto* block = static_cast<std::uint32_t*>(std::malloc(sizeof(std::uint32_t) + bytes + sizeof(OLECHAR)));
+    if (!block)
+        return nullptr;
+    AdviseLargeBuffer(block, bytes);
+    block[0] = static_cast<std::uint32_t>(bytes);
+    auto* chars = reinterpret_cast<OLECHAR*>(block + 1);
+    chars[len] = 0;
+    return chars;
 }
 
 } // namespace
@@ -57,8 +73,17 @@ UINT SysStringLen(BSTR text)
 
 BSTR SysAllocStringFromMultiByte(std::string_view text)
 {
-    const std::u16string wide = MultiByteToWide(text);
-    return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    // Decoded straight into the string, which never needs more units than
+    // the text has bytes; the length is then set to what was written.
+    if (text.size() > std::numeric_limits<UINT>::max() / 2)
+        return nullptr;
+    BSTR out = AllocateBstr(static_cast<UINT>(text.size()));
+    if (!out)
+        return nullptr;
+    const size_t units = MultiByteToWideBuffer(text, out);
+    *Header(out) = static_cast<std::uint32_t>(units * sizeof(OLECHAR));
+    out[units] = 0;
+    return out;
 }
 
 std::u16string_view BstrView(BSTR text)

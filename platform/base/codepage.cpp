@@ -1,4 +1,5 @@
 #include "platform/base/codepage.h"
+#include "platform/base/memory.h"
 
 namespace {
 
@@ -61,48 +62,112 @@ void AppendUtf8(std::string& out, char32_t cp)
 
 } // namespace
 
-std::u16string MultiByteToWide(std::string_view bytes)
+size_t MultiByteToWideBuffer(std::string_view bytes, char16_t* out)
 {
-    std::u16string out;
-    out.reserve(bytes.size());
+    char16_t* const begin = out;
+    const size_t n = bytes.size();
     size_t i = 0;
-    while (i < bytes.size()) {
+    while (i < n) {
+        // Runs of ASCII, the bulk of every page and file, go straight across.
+        while (i < n && static_cast<unsigned char>(bytes[i]) < 0x80)
+            *out++ = char16_t(static_cast<unsigned char>(bytes[i++]));
+        if (i >= n)
+            break;
         char32_t cp = 0;
-        const size_t n = ValidSequenceLength(bytes, i, cp);
-        if (n == 0) {
-            out += char16_t(0xDC00 | static_cast<unsigned char>(bytes[i]));
+        const size_t length = ValidSequenceLength(bytes, i, cp);
+        if (length == 0) {
+            *out++ = char16_t(0xDC00 | static_cast<unsigned char>(bytes[i]));
             ++i;
             continue;
         }
         if (cp >= 0x10000) {
             cp -= 0x10000;
-            out += char16_t(0xD800 | (cp >> 10));
-            out += char16_t(0xDC00 | (cp & 0x3FF));
+            *out++ = char16_t(0xD800 | (cp >> 10));
+            *out++ = char16_t(0xDC00 | (cp & 0x3FF));
         } else {
-            out += char16_t(cp);
+            *out++ = char16_t(cp);
         }
-        i += n;
+        i += length;
     }
+    return size_t(out - begin);
+}
+
+std::u16string MultiByteToWide(std::string_view bytes)
+{
+    // Never more 16-bit units than bytes: a 4-byte sequence gives two.
+    std::u16string out(bytes.size(), u'\0');
+    out.resize(MultiByteToWideBuffer(bytes, out.data()));
     return out;
 }
 
+namespace {
+
+bool IsPairAt(std::u16string_view wide, size_t i)
+{
+    return wide[i] >= 0xD800 && wide[i] <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+           wide[i + 1] <= 0xDFFF;
+}
+
+// Bytes of one unit (or pair) at i, and how many units it took.
+size_t EncodedLength(std::u16string_view wide, size_t i, size_t& units)
+{
+    const char16_t u = wide[i];
+    units = 1;
+    if (u < 0x80)
+        return 1;
+    if (IsPairAt(wide, i)) {
+        units = 2;
+        return 4;
+    }
+    if (u >= 0xDC80 && u <= 0xDCFF)
+        return 1;  // an escaped byte
+    if (u >= 0xD800 && u <= 0xDFFF)
+        return 3;  // U+FFFD
+    return u < 0x800 ? 2 : 3;
+}
+
+} // namespace
+
 std::string WideToMultiByte(std::u16string_view wide)
 {
+    // Measured first for one allocation of the exact size, then written
+    // through a small buffer, so the text is not cleared before it is filled.
+    size_t total = 0;
+    for (size_t i = 0, units = 0; i < wide.size(); i += units)
+        total += EncodedLength(wide, i, units);
     std::string out;
-    out.reserve(wide.size());
-    for (size_t i = 0; i < wide.size(); ++i) {
-        const char16_t u = wide[i];
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-            wide[i + 1] <= 0xDFFF) {
-            AppendUtf8(out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (wide[i + 1] - 0xDC00));
-            ++i;
-        } else if (u >= 0xDC80 && u <= 0xDCFF) {
-            out += char(u & 0xFF);  // an escaped byte
-        } else if (u >= 0xD800 && u <= 0xDFFF) {
-            AppendUtf8(out, 0xFFFD);
-        } else {
-            AppendUtf8(out, u);
+    out.reserve(total);
+    AdviseLargeBuffer(out.data(), out.capacity());
+    char buffer[4096];
+    char* p = buffer;
+    for (size_t i = 0; i < wide.size();) {
+        if (p > buffer + sizeof buffer - 4) {
+            out.append(buffer, size_t(p - buffer));
+            p = buffer;
         }
+        const char16_t u = wide[i];
+        if (u < 0x80) {
+            *p++ = char(u);
+            ++i;
+            continue;
+        }
+        char32_t cp;
+        if (IsPairAt(wide, i)) {
+            cp = 0x10000 + ((char32_t(u) - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
+            i += 2;
+        } else if (u >= 0xDC80 && u <= 0xDCFF) {
+            *p++ = char(u & 0xFF);  // an escaped byte
+            ++i;
+            continue;
+        } else {
+            cp = (u >= 0xD800 && u <= 0xDFFF) ? 0xFFFD : u;
+            ++i;
+        }
+        std::string encoded;
+        AppendUtf8(encoded, cp);
+        for (char c : encoded)
+            *p++ = c;
     }
+    out.append(buffer, size_t(p - buffer));
     return out;
 }

@@ -10,6 +10,8 @@
 #include <string_view>
 
 std::u16string MultiByteToWide(std::string_view bytes);
+// The same into a buffer of at least bytes.size() units; returns the units written.
+size_t MultiByteToWideBuffer(std::string_view bytes, char16_t* out);
 
 // Valid UTF-16 and the escapes above convert exactly. Any other lone
 // surrogate cannot be written in UTF-8 and becomes U+FFFD.

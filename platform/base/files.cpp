@@ -52,7 +52,7 @@ bool CopyFileReplacing(const std::string& from, const std::string& to)
         return false;
     }
     CAtomicFile out;
-    bool ok = out.Open(to);
+    bool ok = out.Open(to, false);
     char buffer[1 << 16];
     while (ok) {
         const size_t n = std::fread(buffer, 1, sizeof buffer, in);
@@ -201,7 +201,7 @@ CAtomicFile::~CAtomicFile()
     Abandon();
 }
 
-bool CAtomicFile::Open(const std::string& path)
+bool CAtomicFile::Open(const std::string& path, bool durable)
 {
     Abandon();
     if (path.empty() || path.back() == '/' || FolderExists(path))
@@ -235,6 +235,7 @@ bool CAtomicFile::Open(const std::string& path)
     m_temp = name.data();
     m_target = path;
     m_failed = false;
+    m_durable = durable;
     return true;
 }
 
@@ -251,7 +252,7 @@ bool CAtomicFile::Commit()
 {
     if (!m_file)
         return false;
-    bool ok = !m_failed && std::fflush(m_file) == 0 && !std::ferror(m_file) && ::fsync(fileno(m_file)) == 0;
+    bool ok = !m_failed && std::fflush(m_file) == 0 && !std::ferror(m_file) && (!m_durable || ::fdatasync(fileno(m_file)) == 0);
     ok = std::fclose(m_file) == 0 && ok;
     m_file = nullptr;
     if (ok)

@@ -17,7 +17,8 @@ bool FileExists(const std::string& path);    // a regular file, links followed
 bool FolderExists(const std::string& path);
 
 // Copies a file, replacing one of that name. The target appears whole or not
-// at all: the copy is written beside it and renamed into place.
+// at all: the copy is written beside it and renamed into place. It does not
+// wait for the disk: a copy can always be made again from its source.
 bool CopyFileReplacing(const std::string& from, const std::string& to);
 bool DeleteFileAt(const std::string& path);
 bool CreateFolder(const std::string& path);       // one level; FALSE when it already exists
@@ -46,7 +47,10 @@ public:
     CAtomicFile(const CAtomicFile&) = delete;
     CAtomicFile& operator=(const CAtomicFile&) = delete;
 
-    bool Open(const std::string& path);
+    // durable: the data reaches the disk before the rename, so even a power
+    // cut leaves the old file or the whole new one. Copies that can be made
+    // again from their source may skip that wait.
+    bool Open(const std::string& path, bool durable = true);
     bool Write(std::string_view data);
     bool Commit();
     void Abandon();
@@ -57,6 +61,7 @@ private:
     std::string m_temp;
     std::FILE* m_file = nullptr;
     bool m_failed = false;
+    bool m_durable = true;
 };
 
 std::string GetCurrentFolder();

@@ -152,3 +152,58 @@ TEST(TextTable, EqualityIgnoresOrderButNotValues)
 }
 
 } // namespace
+
+namespace {
+
+// Keys that end in a number are kept by their number; whatever path a key
+// takes, the table must behave as one map in insertion order.
+TEST(TextTableNumbered, EveryKeyIsFoundWhicheverIndexHoldsIt)
+{
+    CTextTable table;
+    std::vector<std::pair<std::string, std::string>> expected;
+    auto set = [&](const std::string& key, const std::string& value) {
+        table.Set(key, value);
+        for (auto& entry : expected) {
+            if (entry.first == key) {
+                entry.second = value;
+                return;
+            }
+        }
+        expected.emplace_back(key, value);
+    };
+    set("m_PgDelay-0", "a");
+    set("m_PgDelay-999999999", "far away");  // too far for the numbered list
+    set("m_PgDelay-1", "b");
+    set("m_PgDelay-01", "not canonical");
+    set("m_PgDelay--1", "negative");
+    set("-5", "no stem");
+    set("m_PgDelay-", "no number");
+    for (int i = 0; i < 70; ++i)  // more stems than the numbered lists take
+        set("stem" + std::to_string(i) + "-3", "s" + std::to_string(i));
+    set("m_PgDelay-1", "b again");
+    set("m_PgDelay-999999999", "far again");
+    set("m_PgDelay-2", "after a numbered key went to the hash");
+
+    ASSERT_EQ(table.GetCount(), expected.size());
+    for (const auto& [key, value] : expected) {
+        std::string_view found;
+        ASSERT_TRUE(table.Lookup(key, found)) << key;
+        EXPECT_EQ(found, value) << key;
+    }
+    std::vector<std::pair<std::string, std::string>> visited;
+    table.ForEach([&](std::string_view k, std::string_view v) { visited.emplace_back(k, v); });
+    EXPECT_EQ(visited, expected);
+    for (const char* missing : {"m_PgDelay-3", "m_PgDelay-1000", "stem0-4", "m_PgDelay-00"})
+        EXPECT_FALSE(table.Contains(missing)) << missing;
+
+    CTextTable copy = table;
+    EXPECT_TRUE(copy == table);
+    CTextTable moved = std::move(copy);
+    EXPECT_TRUE(moved == table);
+    table.RemoveAll();
+    EXPECT_FALSE(table.Contains("m_PgDelay-0"));
+    table.Set("m_PgDelay-0", "fresh");
+    EXPECT_EQ(table.Lookup("m_PgDelay-0", std::string_view()), "fresh");
+}
+
+} // namespace
