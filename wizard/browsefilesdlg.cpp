@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 CBrowseFilesDlg::CBrowseFilesDlg(const std::string& folder, const std::string& fileTypes, QWidget* parent)
     : QDialog(parent), m_strFolder(folder), m_strFileTypes(fileTypes)
@@ -28,7 +30,9 @@ CBrowseFilesDlg::CBrowseFilesDlg(const std::string& folder, const std::string& f
     m_pList->setWrapping(true);
     m_pList->setResizeMode(QListView::Adjust);
     m_pList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_pList->setSortingEnabled(true);
+    // Sorted ascending by name, without regard to letter case, as a file
+    // list reads; the lines are put in that order rather than sorted by
+    // the widget, which would put every capital first.
     layout->addWidget(m_pList);
     // The template's second list is not used; it stays hidden.
     auto* unused = WithControlId(new QListWidget(this), IDC_UNUSED_LIST);
@@ -52,6 +56,7 @@ bool CBrowseFilesDlg::InitDialog()
 
     const QFileIconProvider icons;
     const QIcon fallback = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    std::vector<std::pair<QString, QIcon>> lines;
     size_t start = 0;
     for (size_t end; (end = m_strFileTypes.find(';', start)) != std::string::npos; start = end + 1) {
         const std::string pattern = m_strFileTypes.substr(start, end - start);
@@ -67,8 +72,13 @@ bool CBrowseFilesDlg::InitDialog()
                 if (icon.isNull())
                     icon = fallback;
             }
-            m_pList->addItem(new QListWidgetItem(icon, QString::fromStdString(name)));
+            lines.emplace_back(QString::fromStdString(name), icon);
         }
     }
+    std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
+        return a.first.compare(b.first, Qt::CaseInsensitive) < 0;
+    });
+    for (const auto& [name, icon] : lines)
+        m_pList->addItem(new QListWidgetItem(icon, name));
     return true;
 }
