@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <dlfcn.h>
-#include <functional>
 #include <map>
 #include <ostream>
 
@@ -39,6 +38,18 @@ constexpr const char* kHelp =
     "\n"
     "The registry lives in $GLINTRA_REGISTRY_DIR (default ~/.config/PallimaGlintra/registry).\n";
 
+// A command that cannot go on: a usage error (exit 2) or a failure with its
+// one-line reason (exit 1). Thrown from anywhere below the command.
+struct CUsageError {};
+struct CCommandFailure {
+    std::string reason;
+};
+
+[[noreturn]] void Fail(std::string reason)
+{
+    throw CCommandFailure{std::move(reason)};
+}
+
 std::string HexStatus(HRESULT hr)
 {
     static const char digits[] = "0123456789ABCDEF";
@@ -48,65 +59,126 @@ std::string HexStatus(HRESULT hr)
     return text;
 }
 
-std::string DefaultServerLibrary()
+std::string AbsolutePath(const std::string& path)
 {
-    return PathFolder(ExecutablePath()) + "/libPageletGlintra.so";
+    if (path.empty() || path[0] == '/')
+        return path;
+    const std::string folder = GetCurrentFolder();
+    return folder == "/" ? "/" + path : folder + "/" + path;
+}
+
+// The command's arguments: positional ones and "--name value" options of
+// the names it knows.
+struct CArguments {
+    std::vector<std::string> values;
+    std::map<std::string, std::string> options;
+};
+
+CArguments ParseArguments(const std::vector<std::string>& args, size_t positional,
+                          const std::vector<std::string>& names = {})
+{
+    CArguments parsed;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) == 0) {
+            if (std::find(names.begin(), names.end(), arg) == names.end() || i + 1 >= args.size())
+                throw CUsageError{};
+            parsed.options[arg] = args[++i];
+        } else {
+            parsed.values.push_back(arg);
+        }
+    }
+    if (parsed.values.size() != positional)
+        throw CUsageError{};
+    return parsed;
+}
+
+// A 16-bit option value, written as a plain decimal number.
+SHORT ShortOption(const CArguments& parsed, const std::string& name, SHORT fallback)
+{
+    const auto found = parsed.options.find(name);
+    if (found == parsed.options.end())
+        return fallback;
+    const std::string& text = found->second;
+    const size_t digits = text.rfind('-', 0) == 0 ? 1 : 0;
+    if (text.size() == digits || text.size() > 6 ||
+        text.find_first_not_of("0123456789", digits) != std::string::npos)
+        throw CUsageError{};
+    const int number = ParseLeadingInt(text);
+    if (number < -32768 || number > 32767)
+        throw CUsageError{};
+    return static_cast<SHORT>(number);
 }
 
 // Registration calls the library's own entry point, as the system's server
 // registration tool does.
-int CallRegistrationEntry(const std::vector<std::string>& args, const char* entry, const char* doing,
-                          std::ostream& out, std::ostream& err)
+void CallRegistrationEntry(const std::vector<std::string>& args, const char* entry, const char* doing,
+                           std::ostream& out)
 {
-    if (args.size() > 2) {
-        err << kUsage << "\n";
-        return 2;
-    }
-    const std::string library = args.size() == 2 ? args[1] : DefaultServerLibrary();
+    if (args.size() > 2)
+        throw CUsageError{};
+    const std::string library = args.size() == 2 ? args[1] : PathFolder(ExecutablePath()) + "/libPageletGlintra.so";
     void* handle = ::dlopen(library.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* reason = ::dlerror();
-        err << "glintra: cannot load " << library << ": " << (reason ? reason : "unknown error") << "\n";
-        return 1;
+        Fail("cannot load " + library + ": " + (reason ? reason : "unknown error"));
     }
     auto function = reinterpret_cast<HRESULT (*)()>(::dlsym(handle, entry));
-    if (!function) {
-        err << "glintra: " << library << " is no pagelet server (it has no " << entry << ")\n";
-        ::dlclose(handle);
-        return 1;
-    }
-    const HRESULT hr = function();
+    const HRESULT hr = function ? function() : S_OK;
     ::dlclose(handle);
-    if (FAILED(hr)) {
-        err << "glintra: " << doing << " " << library << " failed: " << HResultText(hr) << " (" << HexStatus(hr)
-            << ")\n";
-        return 1;
-    }
+    if (!function)
+        Fail(library + " is no pagelet server (it has no " + entry + ")");
+    if (FAILED(hr))
+        Fail(std::string(doing) + " " + library + " failed: " + HResultText(hr) + " (" + HexStatus(hr) + ")");
     out << doing << " " << library << "\n";
-    return 0;
 }
 
-int Register(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+// A pagelet of our own ProgID, created through the class registry.
+void CreatePagelet(CPagelet& pagelet)
 {
-    return CallRegistrationEntry(args, "DllRegisterServer", "registered", out, err);
+    const std::string progId = LoadHostString(IDS_PAGELET_PROGID);
+    CLSID clsid;
+    if (FAILED(ClassIdFromProgId(progId, clsid)))
+        Fail("the pagelet " + progId + " is not registered (run 'glintra register' first)");
+    if (!pagelet.Create(clsid))
+        Fail("the pagelet " + progId + " could not be created");
 }
 
-int Unregister(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+// A pagelet that has read a widget file, which must be this pagelet's.
+void ReadWidget(CPagelet& pagelet, const std::string& file)
 {
-    return CallRegistrationEntry(args, "DllUnregisterServer", "unregistered", out, err);
+    CreatePagelet(pagelet);
+    const std::string path = AbsolutePath(file);
+    if (!pagelet.ReadConfigFile(path))
+        Fail("cannot read " + path);
+    const std::string progId = pagelet.GetProgID();
+    if (progId != pagelet.m_strProgID)
+        Fail(path + " is no widget of " + pagelet.m_strProgID + " (its ProgID is \"" + progId + "\")");
 }
 
-bool CreatePagelet(CPagelet& pagelet, std::ostream& err);
-
-int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+void WriteWidget(const CPagelet& pagelet, const std::string& file, SHORT overwrite, std::ostream& out)
 {
-    if (args.size() != 1) {
-        err << kUsage << "\n";
-        return 2;
-    }
+    const std::string path = AbsolutePath(file);
+    if (!pagelet.WriteConfigFileEx(path, overwrite))
+        Fail("cannot write " + path);
+    out << "wrote " << path << "\n";
+}
+
+void Register(const std::vector<std::string>& args, std::ostream& out)
+{
+    CallRegistrationEntry(args, "DllRegisterServer", "registered", out);
+}
+
+void Unregister(const std::vector<std::string>& args, std::ostream& out)
+{
+    CallRegistrationEntry(args, "DllUnregisterServer", "unregistered", out);
+}
+
+void Info(const std::vector<std::string>& args, std::ostream& out)
+{
+    ParseArguments(args, 0);
     CPagelet pagelet;
-    if (!CreatePagelet(pagelet, err))
-        return 1;
+    CreatePagelet(pagelet);
     CLSID clsid;
     ClassIdFromProgId(pagelet.m_strProgID, clsid);
     const HMODULE32 module = static_cast<HMODULE32>(pagelet.GetResourceInstance());
@@ -127,182 +199,67 @@ int Info(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
         << "position: " << pagelet.GetHTMLPosition(0) << "\n"
         << "icon: " << icon << "\n"
         << "icon-sizes: " << sizes << "\n";
-    return 0;
 }
 
-
-std::string AbsolutePath(const std::string& path)
+void New(const std::vector<std::string>& args, std::ostream& out)
 {
-    if (path.empty() || path[0] == '/')
-        return path;
-    const std::string folder = GetCurrentFolder();
-    return folder == "/" ? "/" + path : folder + "/" + path;
-}
-
-// A pagelet of our own ProgID, created through the class registry.
-bool CreatePagelet(CPagelet& pagelet, std::ostream& err)
-{
-    const std::string progId = LoadHostString(IDS_PAGELET_PROGID);
-    CLSID clsid;
-    if (FAILED(ClassIdFromProgId(progId, clsid))) {
-        err << "glintra: the pagelet " << progId << " is not registered (run 'glintra register' first)\n";
-        return false;
-    }
-    if (!pagelet.Create(clsid)) {
-        err << "glintra: the pagelet " << progId << " could not be created\n";
-        return false;
-    }
-    return true;
-}
-
-// Reads a widget file into the pagelet; it must be this pagelet's.
-bool ReadWidget(CPagelet& pagelet, const std::string& path, std::ostream& err)
-{
-    if (!pagelet.ReadConfigFile(path)) {
-        err << "glintra: cannot read " << path << "\n";
-        return false;
-    }
-    const std::string progId = pagelet.GetProgID();
-    if (progId != pagelet.m_strProgID) {
-        err << "glintra: " << path << " is no widget of " << pagelet.m_strProgID << " (its ProgID is \"" << progId
-            << "\")\n";
-        return false;
-    }
-    return true;
-}
-
-// Splits "--name value" options off the positional arguments.
-bool ParseOptions(const std::vector<std::string>& args, size_t positional, const std::vector<std::string>& names,
-                  std::vector<std::string>& values, std::map<std::string, std::string>& options)
-{
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.rfind("--", 0) == 0) {
-            if (std::find(names.begin(), names.end(), arg) == names.end() || i + 1 >= args.size())
-                return false;
-            options[arg] = args[++i];
-        } else {
-            values.push_back(arg);
-        }
-    }
-    return values.size() == positional;
-}
-
-bool ParseShort(const std::string& text, SHORT& value)
-{
-    if (text.empty())
-        return false;
-    size_t i = text[0] == '-' ? 1 : 0;
-    if (i == text.size() || text.size() > 6)
-        return false;
-    for (; i < text.size(); ++i)
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-    const int number = ParseLeadingInt(text);
-    if (number < -32768 || number > 32767)
-        return false;
-    value = static_cast<SHORT>(number);
-    return true;
-}
-
-int New(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
-{
-    if (args.size() != 2) {
-        err << kUsage << "\n";
-        return 2;
-    }
+    const CArguments parsed = ParseArguments(args, 1);
     CPagelet pagelet;
-    if (!CreatePagelet(pagelet, err))
-        return 1;
+    CreatePagelet(pagelet);
     // As the host saves a widget: who wrote it and when, then the file.
-    const std::string path = AbsolutePath(args[1]);
     pagelet.SetProgID(pagelet.m_strProgID);
     pagelet.SetLastUpdateTime(CurrentDate());
-    if (!pagelet.WriteConfigFile(path)) {
-        err << "glintra: cannot write " << path << "\n";
-        return 1;
-    }
-    out << "wrote " << path << "\n";
-    return 0;
+    WriteWidget(pagelet, parsed.values[0], 0, out);
 }
 
-int Html(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+void Html(const std::vector<std::string>& args, std::ostream& out)
 {
-    std::vector<std::string> files;
-    std::map<std::string, std::string> options;
-    SHORT mode = 1;
-    if (!ParseOptions(args, 1, {"--mode"}, files, options) ||
-        (options.count("--mode") && (!ParseShort(options["--mode"], mode) || (mode != 0 && mode != 1)))) {
-        err << kUsage << "\n";
-        return 2;
-    }
+    const CArguments parsed = ParseArguments(args, 1, {"--mode"});
+    const SHORT mode = ShortOption(parsed, "--mode", 1);
+    if (mode != 0 && mode != 1)
+        throw CUsageError{};
     CPagelet pagelet;
-    if (!CreatePagelet(pagelet, err) || !ReadWidget(pagelet, AbsolutePath(files[0]), err))
-        return 1;
+    ReadWidget(pagelet, parsed.values[0]);
     out << pagelet.GetHTMLBody(0, mode);
-    return 0;
 }
 
-int Resources(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+void Resources(const std::vector<std::string>& args, std::ostream& out)
 {
-    if (args.size() != 2) {
-        err << kUsage << "\n";
-        return 2;
-    }
+    const CArguments parsed = ParseArguments(args, 1);
     CPagelet pagelet;
-    if (!CreatePagelet(pagelet, err) || !ReadWidget(pagelet, AbsolutePath(args[1]), err))
-        return 1;
+    ReadWidget(pagelet, parsed.values[0]);
     const SHORT count = pagelet.GetResourceNumber();
     for (SHORT i = 0; i < count; ++i) {
         out << pagelet.GetResourceName(i) << '\t' << pagelet.GetResourceLocalPath(i) << '\t'
             << pagelet.GetResourceWebPath(i) << '\n';
     }
-    return 0;
 }
 
-int Save(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+void Save(const std::vector<std::string>& args, std::ostream& out)
 {
-    std::vector<std::string> files;
-    std::map<std::string, std::string> options;
-    SHORT overwrite = 0;
-    if (!ParseOptions(args, 2, {"--overwrite"}, files, options) ||
-        (options.count("--overwrite") && !ParseShort(options["--overwrite"], overwrite))) {
-        err << kUsage << "\n";
-        return 2;
-    }
+    const CArguments parsed = ParseArguments(args, 2, {"--overwrite"});
+    const SHORT overwrite = ShortOption(parsed, "--overwrite", 0);
     CPagelet pagelet;
-    if (!CreatePagelet(pagelet, err) || !ReadWidget(pagelet, AbsolutePath(files[0]), err))
-        return 1;
-    const std::string target = AbsolutePath(files[1]);
-    if (!pagelet.WriteConfigFileEx(target, overwrite)) {
-        err << "glintra: cannot write " << target << "\n";
-        return 1;
-    }
-    out << "wrote " << target << "\n";
-    return 0;
+    ReadWidget(pagelet, parsed.values[0]);
+    WriteWidget(pagelet, parsed.values[1], overwrite, out);
 }
 
-int Templates(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+void Templates(const std::vector<std::string>& args, std::ostream& out)
 {
-    if (args.size() != 1) {
-        err << kUsage << "\n";
-        return 2;
-    }
+    ParseArguments(args, 0);
     CPagelet pagelet;
-    if (!CreatePagelet(pagelet, err))
-        return 1;
+    CreatePagelet(pagelet);
     std::vector<std::string> titles, descriptions, paths;
     pagelet.EnumTemplates(titles, descriptions, paths);
     for (size_t i = 0; i < titles.size(); ++i)
         out << titles[i] << '\t' << descriptions[i] << '\t' << paths[i] << '\n';
-    return 0;
 }
 
 } // namespace
 
 int RunGlintra(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    using Command = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
+    using Command = void (*)(const std::vector<std::string>&, std::ostream&);
     static const std::map<std::string, Command> commands = {
         {"register", Register},
         {"unregister", Unregister},
@@ -327,7 +284,14 @@ int RunGlintra(const std::vector<std::string>& args, std::ostream& out, std::ost
         return 2;
     }
     try {
-        return command->second(args, out, err);
+        command->second(args, out);
+        return 0;
+    } catch (const CUsageError&) {
+        err << kUsage << "\n";
+        return 2;
+    } catch (const CCommandFailure& failure) {
+        err << "glintra: " << failure.reason << "\n";
+        return 1;
     } catch (const CDispatchException& e) {
         err << "glintra: the pagelet refused a call: " << e.what() << "\n";
         return 1;

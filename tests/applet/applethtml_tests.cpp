@@ -3,6 +3,7 @@
 #include "applet/appletcodes.h"
 #include "applet/applethtml.h"
 #include "resources/pagelet/pageletresources.h"
+#include "tests/support/appletblock.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -47,30 +48,7 @@ std::string Param(const std::string& block, const std::string& name)
 
 TEST(AppletBlock, TheDefaultDesignInBothModes)
 {
-    const std::vector<std::string> expected = {
-        "<p align=\"Center\">",
-        "<applet  code=\"glntfx.class\" align=\"baseline\" width=\"200\" height=\"100\">",
-        "\t<param name=\"ProgressBar\" value=\"1,Loading Image...\">",
-        "\t<param name=\"ApMargin\" value=\"0,0\">",
-        "\t<param name=\"ApBorderWidth\" value=\"0\">",
-        "\t<param name=\"ApBorderType\" value=\"0\">",
-        "\t<param name=\"ApBKImg\" value=\"\">",
-        "\t<param name=\"ApBKColor\" value=\"000000\">",
-        "\t<param name=\"BackMoveSpeed\" value=\"0\">",
-        std::string("\t<param name=\"Notice\" value=\"") + kAppletNotice + "\">",
-        "\t<param name=\"PgBKStyle-0\" value=\"1,000000,,0\">",
-        "\t<param name=\"PgConnStyle-0\" value=\"0\">",
-        "\t<param name=\"PgDelay-0\" value=\"2000\">",
-        "\t<param name=\"PgTotal\" value=\"1\">",
-        "\t<param name=\"PgURL-0\" value=\"\">",
-        "\t<param name=\"UrlTarget-0\" value=\"\">",
-        "\t<param name=\"FontStyle-0\" value=\"18,t,ffffff,p,0,0,0,0,000000\">",
-        "\t<param name=\"PgText-0\" value=\"Enter Message Here\">",
-        "\t<param name=\"PgTextSpeed-0\" value=\"0\">",
-        "\t<param name=\"PgTextAnimate-0\" value=\"6,0,0\">",
-        "</applet>",
-        "</P>",
-    };
+    const std::vector<std::string> expected = DefaultAppletBlockLines();
     for (SHORT mode : {kOutputWebPaths, kOutputBesideFile}) {
         CGlintraAppletParams design;
         EXPECT_EQ(SplitLines(Block(design, mode)), expected) << "mode " << mode;

@@ -1,9 +1,9 @@
 // The pagelet's file members, HTML and support files as a host sees them:
 // a server folder of the test's own, driven by member number.
-#include "applet/appletcodes.h"
 #include "host/document/pagelet.h"
 #include "platform/base/autodate.h"
 #include "platform/ui/scripteduiservices.h"
+#include "tests/support/appletblock.h"
 #include "tests/support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -20,35 +20,6 @@ std::string Lines(std::initializer_list<std::string> lines)
     for (const std::string& line : lines)
         text += line + "\r\n";
     return text;
-}
-
-// The applet block of the default design without a codebase.
-std::string DefaultBlock()
-{
-    return Lines({
-        "<p align=\"Center\">",
-        "<applet  code=\"glntfx.class\" align=\"baseline\" width=\"200\" height=\"100\">",
-        "\t<param name=\"ProgressBar\" value=\"1,Loading Image...\">",
-        "\t<param name=\"ApMargin\" value=\"0,0\">",
-        "\t<param name=\"ApBorderWidth\" value=\"0\">",
-        "\t<param name=\"ApBorderType\" value=\"0\">",
-        "\t<param name=\"ApBKImg\" value=\"\">",
-        "\t<param name=\"ApBKColor\" value=\"000000\">",
-        "\t<param name=\"BackMoveSpeed\" value=\"0\">",
-        std::string("\t<param name=\"Notice\" value=\"") + kAppletNotice + "\">",
-        "\t<param name=\"PgBKStyle-0\" value=\"1,000000,,0\">",
-        "\t<param name=\"PgConnStyle-0\" value=\"0\">",
-        "\t<param name=\"PgDelay-0\" value=\"2000\">",
-        "\t<param name=\"PgTotal\" value=\"1\">",
-        "\t<param name=\"PgURL-0\" value=\"\">",
-        "\t<param name=\"UrlTarget-0\" value=\"\">",
-        "\t<param name=\"FontStyle-0\" value=\"18,t,ffffff,p,0,0,0,0,000000\">",
-        "\t<param name=\"PgText-0\" value=\"Enter Message Here\">",
-        "\t<param name=\"PgTextSpeed-0\" value=\"0\">",
-        "\t<param name=\"PgTextAnimate-0\" value=\"6,0,0\">",
-        "</applet>",
-        "</P>",
-    });
 }
 
 class PageletFiles : public ::testing::Test {
@@ -112,7 +83,7 @@ TEST_F(PageletFiles, TheDefaultWidgetFileAsTheHostSavesIt)
                "========== Resource Part Begin ==========", "Resource Number = 1",
                "glntfx.class=" + server.Folder() + "/=", "========== Resource Part End ==========", "",
                "========== HTML Part Begin ==========", "Segment Number = 1", "Segment Position = cursor"}) +
-        DefaultBlock() + Lines({"===== Segment End =====", "========== HTML Part End ==========", ""});
+        DefaultAppletBlock() + Lines({"===== Segment End =====", "========== HTML Part End ==========", ""});
     EXPECT_EQ(ReadText(path), expected);
     // The class file went beside the widget; no dialog was needed.
     EXPECT_EQ(ReadText(work / "glntfx.class"), "stand-in applet class file");
@@ -121,9 +92,9 @@ TEST_F(PageletFiles, TheDefaultWidgetFileAsTheHostSavesIt)
 
 TEST_F(PageletFiles, TheBlockIsTheSameInBothModesForTheDefaultDesign)
 {
-    EXPECT_EQ(pagelet.GetHTMLBody(0, 1), DefaultBlock());
-    EXPECT_EQ(pagelet.GetHTMLBody(0, 0), DefaultBlock());
-    EXPECT_EQ(pagelet.GetHTMLBody(7, 1), DefaultBlock()) << "the segment index does not matter";
+    EXPECT_EQ(pagelet.GetHTMLBody(0, 1), DefaultAppletBlock());
+    EXPECT_EQ(pagelet.GetHTMLBody(0, 0), DefaultAppletBlock());
+    EXPECT_EQ(pagelet.GetHTMLBody(7, 1), DefaultAppletBlock()) << "the segment index does not matter";
 }
 
 TEST_F(PageletFiles, ReadingAFileOfThisPagelet)
