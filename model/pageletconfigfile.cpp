@@ -271,12 +271,15 @@ private:
 
 BOOL CPageletConfigFile::ReadFile(const std::string& path)
 {
+    // Only a regular file is read: a folder opens on this system, and a pipe
+    // or a device could keep the reader waiting for ever.
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return FALSE;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return FALSE;
-    // A folder opens on this system, but it is no file to read.
-    struct stat st{};
-    if (::fstat(fileno(file), &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fileno(file), &st) != 0 || !S_ISREG(st.st_mode)) {
         std::fclose(file);
         return FALSE;
     }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -226,6 +227,28 @@ TEST_F(GlintraFiles, TemplatesAreListedWithTheirTitles)
     const CProcessResult list = Run({"templates"});
     ASSERT_EQ(list.exitCode, 0) << list.err;
     EXPECT_EQ(list.out, "Hand made\t\t" + server.Folder() + "/Ticker_PageletServer.Glintra.pgt\n");
+}
+
+TEST_F(GlintraProgram, TheShippedTemplatesAreListedAndRender)
+{
+    ASSERT_EQ(Run({"register"}).exitCode, 0);
+    const CProcessResult list = Run({"templates"});
+    ASSERT_EQ(list.exitCode, 0) << list.err;
+    std::istringstream lines(list.out);
+    std::vector<std::string> titles;
+    for (std::string line; std::getline(lines, line);) {
+        const size_t tab = line.find('\t'), last = line.rfind('\t');
+        ASSERT_NE(tab, std::string::npos) << line;
+        titles.push_back(line.substr(0, tab));
+        const std::string path = line.substr(last + 1);
+        const CProcessResult html = Run({"html", path});
+        EXPECT_EQ(html.exitCode, 0) << path << ": " << html.err;
+        EXPECT_EQ(html.out.rfind("<p align=", 0), 0u) << path;
+        EXPECT_EQ(html.err, "");
+    }
+    std::sort(titles.begin(), titles.end());
+    EXPECT_EQ(titles, (std::vector<std::string>{"Drunk Welcome", "Evening Link", "Gradient Sale", "News Ticker",
+                                                "Normal", "Texture Show", "Typing Headline"}));
 }
 
 TEST_F(GlintraProgram, NeverLinksTheServer)

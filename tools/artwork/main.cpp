@@ -102,6 +102,38 @@ QImage ToPalette(const QImage& source)
     return image.convertToFormat(QImage::Format_Indexed8);
 }
 
+// The background picture of the image template: an evening sky over hills,
+// calm enough for white text in front of it.
+QImage EveningSky(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient sky(0, 0, 0, height);
+    sky.setColorAt(0, QColor(0x1b, 0x1f, 0x5e));
+    sky.setColorAt(0.55, QColor(0x8e, 0x3b, 0x8f));
+    sky.setColorAt(1, QColor(0xf2, 0x8c, 0x4b));
+    p.fillRect(image.rect(), sky);
+    QRadialGradient sun(QPointF(width * 0.78, height * 0.92), height * 0.5);
+    sun.setColorAt(0, QColor(255, 236, 170, 230));
+    sun.setColorAt(1, QColor(255, 200, 120, 0));
+    p.fillRect(image.rect(), sun);
+    QPainterPath hills;
+    hills.moveTo(0, height);
+    hills.cubicTo(width * 0.2, height * 0.6, width * 0.35, height * 0.95, width * 0.55, height * 0.75);
+    hills.cubicTo(width * 0.75, height * 0.55, width * 0.9, height * 0.9, width, height * 0.8);
+    hills.lineTo(width, height);
+    hills.closeSubpath();
+    p.fillPath(hills, QColor(0x2a, 0x17, 0x3d));
+    for (int i = 0; i < 24; ++i) {
+        const double x = (i * 137) % width, y = (i * 53) % int(height * 0.45);
+        p.setPen(QPen(QColor(255, 255, 255, 120 + (i * 37) % 120), i % 3 == 0 ? 1.6 : 1.0));
+        p.drawPoint(QPointF(x, y));
+    }
+    p.end();
+    return image;
+}
+
 bool Save(const QImage& image, const QString& path, bool palette)
 {
     QImage out = palette ? ToPalette(image) : image;
@@ -127,5 +159,9 @@ int main(int argc, char** argv)
     // Icon 4000 of the server: 16 and 32 pixels, 256 colours.
     ok &= Save(PageletIcon(16), resources.filePath("pagelet/images/icon4000_16.png"), true);
     ok &= Save(PageletIcon(32), resources.filePath("pagelet/images/icon4000_32.png"), true);
+    // The picture of the image template, beside the templates.
+    const QString sky = resources.filePath("templates/eveningsky.jpg");
+    ok &= EveningSky(468, 60).save(sky, "JPEG", 88);
+    std::printf("%s\n", qPrintable(sky));
     return ok ? 0 : 1;
 }
