@@ -1,0 +1,129 @@
+#pragma once
+// A pagelet of the test's own, served from the test process: the host
+// drives it exactly as it drives the real server, and the test decides
+// what its members answer (what the configuration wizard returns, say).
+// Members it does not serve answer DISP_E_MEMBERNOTFOUND.
+
+#include "platform/automation/bstr.h"
+#include "platform/automation/classregistry.h"
+#include "platform/registry/registry.h"
+
+#include <map>
+#include <string>
+
+class CFakePagelet final : public IDispatch {
+public:
+    enum : DISPID {
+        kTitle = 2,
+        kDescription = 3,
+        kConfig = 9,
+        kGetPageletNameID = 11,
+        kGetResourceInstance = 20,
+        kGetResourceNumber = 21
+    };
+
+    HRESULT QueryInterface(REFIID riid, void** object) override
+    {
+        if (riid == IID_IUnknown || riid == IID_IDispatch) {
+            *object = static_cast<IDispatch*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG AddRef() override { return ++m_refs; }
+    ULONG Release() override { return --m_refs; }
+    HRESULT GetTypeInfoCount(UINT* count) override
+    {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, OLECHAR**, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
+    HRESULT Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                   UINT*) override
+    {
+        if (member == kConfig && (flags & DISPATCH_METHOD)) {
+            ++configCalls;
+            if (result) {
+                VariantInit(result);
+                result->vt = VT_BOOL;
+                result->boolVal = configResult ? VARIANT_TRUE : VARIANT_FALSE;
+            }
+            return S_OK;
+        }
+        if (member == kGetPageletNameID || member == kGetResourceInstance || member == kGetResourceNumber) {
+            // No resources and no support files.
+            if (result) {
+                VariantInit(result);
+                result->vt = VT_I4;
+                result->lVal = 0;
+            }
+            return S_OK;
+        }
+        if (member != kTitle && member != kDescription)
+            return DISP_E_MEMBERNOTFOUND;
+        std::string& value = strings[member];
+        if (flags & DISPATCH_PROPERTYPUT) {
+            if (!params || params->cArgs != 1 || params->rgvarg[0].vt != VT_BSTR)
+                return DISP_E_TYPEMISMATCH;
+            value = MultiByteFromBstr(params->rgvarg[0].bstrVal);
+            return S_OK;
+        }
+        if (result) {
+            VariantInit(result);
+            result->vt = VT_BSTR;
+            result->bstrVal = SysAllocStringFromMultiByte(value);
+        }
+        return S_OK;
+    }
+
+    bool configResult = true;
+    int configCalls = 0;
+    std::map<DISPID, std::string> strings;
+
+private:
+    ULONG m_refs = 1;
+};
+
+// Serves one CFakePagelet under a ProgID of its own for the life of the
+// object; the class is registered in the test's registry with the given
+// server library, whose folder the host takes as the server folder.
+class CFakePageletClass final : public IClassFactory {
+public:
+    static constexpr const char* kProgId = "Test.FakePagelet";
+
+    explicit CFakePageletClass(const std::string& serverLibrary)
+    {
+        const std::string classKey = "CLSID\\" + GuidToString(kClass);
+        RegSetString(HKEY_CLASSES_ROOT, std::string(kProgId) + "\\CLSID", "", GuidToString(kClass));
+        RegSetString(HKEY_CLASSES_ROOT, classKey + "\\ProgID", "", kProgId);
+        RegSetString(HKEY_CLASSES_ROOT, classKey + "\\InprocServer32", "", serverLibrary);
+        CoRegisterClassObject(kClass, this, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_cookie);
+    }
+    ~CFakePageletClass() { CoRevokeClassObject(m_cookie); }
+
+    HRESULT QueryInterface(REFIID riid, void** object) override
+    {
+        if (riid == IID_IUnknown || riid == IID_IClassFactory) {
+            *object = static_cast<IClassFactory*>(this);
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG AddRef() override { return 2; }
+    ULONG Release() override { return 1; }
+    HRESULT CreateInstance(IUnknown* outer, REFIID riid, void** object) override
+    {
+        return outer ? E_INVALIDARG : pagelet.QueryInterface(riid, object);
+    }
+    HRESULT LockServer(BOOL) override { return S_OK; }
+
+    CFakePagelet pagelet;
+
+private:
+    static constexpr CLSID kClass{0x5EED0001, 0x7E57, 0x4A11, {0x9A, 0x6E, 0x1E, 0x7F, 0xA4, 0xE0, 0x00, 0x01}};
+    DWORD m_cookie = 0;
+};
