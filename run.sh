@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Sets everything up on a Debian 12 machine and starts Pallima Glintra's main
-# job: registers the pagelet server in your registry and describes it.
+# Sets everything up on a Debian 12 machine and starts Pallima Glintra on
+# the default widget: installs what the build needs, builds, registers the
+# pagelet server in your registry and opens the main window.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh build
 scripts/build.sh
 build/app/glintra register
-build/app/glintra info
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo
+  echo "There is no display here (neither DISPLAY nor WAYLAND_DISPLAY is set), so the"
+  echo "Pallima Glintra window cannot be shown. Run ./run.sh from a desktop session, or"
+  echo "under a virtual display: xvfb-run -a ./run.sh"
+  echo "What works without a display is the command line; this is the pagelet server:"
+  echo
+  build/app/glintra info
+  exit 0
+fi
+exec build/app/PallimaGlintra "$@"
