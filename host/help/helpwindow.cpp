@@ -53,7 +53,7 @@ CHelpWindow::CHelpWindow(std::string folder, QWidget* parent)
     splitter->addWidget(m_pTabs);
     splitter->addWidget(m_pBrowser);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({200, 520});
+    splitter->setSizes({250, 510});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);

@@ -87,6 +87,8 @@ TEST_F(HelpWindow, OpensTopicsContentsAndSearch)
     }
     ASSERT_TRUE(window.ShowHelp(EHelpCommand::Contents, 0, {}));
     EXPECT_EQ(window.Tabs()->currentIndex(), 0);
+    if (const char* folder = std::getenv("GLINTRA_SCREENSHOTS"))
+        window.grab().save(QString::fromUtf8(folder) + "/help.png");
 
     ASSERT_TRUE(window.ShowHelp(EHelpCommand::Keyword, 0, "support"));
     EXPECT_EQ(window.Tabs()->currentIndex(), 1);
