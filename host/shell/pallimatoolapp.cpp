@@ -122,6 +122,7 @@ BOOL CPallimaToolApp::InitInstance(const std::vector<std::string>& arguments)
     m_pMainFrame->SetView(m_pView);
     m_pMainFrame->UpdateTitle();
     m_pMainFrame->ShowWindow();
+    m_bRan = true;
     return TRUE;
 }
 
@@ -155,12 +156,10 @@ int CPallimaToolApp::ExitInstance()
     // not written back into the key that was just removed.
     if (m_pDocTemplate)
         m_recentFiles.WriteList(m_profile);
-    const bool started = m_pMainFrame && m_pMainFrame->isVisible();
-    const bool ranWindow = m_pView && m_pView->parentWidget();
     TearDown();
-    if (m_bUnregistered || ranWindow || started)
-        return 0;
-    return m_bStarted ? 1 : 0;
+    // A start that failed (after its messages) is a failure of the program;
+    // a finished run and a done unregistration are not.
+    return m_bStarted && !m_bRan && !m_bUnregistered ? 1 : 0;
 }
 
 void CPallimaToolApp::OnFileNew()

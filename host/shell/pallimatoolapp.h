@@ -60,5 +60,6 @@ private:
     CCommandMap m_documentCommands;
     bool m_bComInitialized = false;
     bool m_bStarted = false;
+    bool m_bRan = false;
     bool m_bUnregistered = false;
 };
