@@ -1,6 +1,7 @@
 #include "cli/glintracli.h"
 
 #include "host/document/pagelet.h"
+#include "host/output/pageoutput.h"
 #include "platform/automation/classregistry.h"
 #include "platform/base/autodate.h"
 #include "platform/base/files.h"
@@ -34,6 +35,9 @@ constexpr const char* kHelp =
     "                         beside it (N 0: ask about name clashes, keep the rest;\n"
     "                         other N: replace files of the same name)\n"
     "  templates              list the templates: title, description, path\n"
+    "  new-page FILE PAGE     write the web page PAGE holding only the widget FILE,\n"
+    "                         with its support files beside it (as New Page does)\n"
+    "  code FILE              print the widget's HTML as Copy Code copies it\n"
     "  --help                 this list\n"
     "\n"
     "The registry lives in $GLINTRA_REGISTRY_DIR (default ~/.config/PallimaGlintra/registry).\n";
@@ -255,6 +259,25 @@ void Templates(const std::vector<std::string>& args, std::ostream& out)
         out << titles[i] << '\t' << descriptions[i] << '\t' << paths[i] << '\n';
 }
 
+void NewPage(const std::vector<std::string>& args, std::ostream& out)
+{
+    const CArguments parsed = ParseArguments(args, 2);
+    CPagelet pagelet;
+    ReadWidget(pagelet, parsed.values[0]);
+    const std::string& page = parsed.values[1];
+    if (!WriteNewPage(pagelet, page))
+        Fail("could not write the page " + page);
+    out << "wrote " << page << "\n";
+}
+
+void Code(const std::vector<std::string>& args, std::ostream& out)
+{
+    const CArguments parsed = ParseArguments(args, 1);
+    CPagelet pagelet;
+    ReadWidget(pagelet, parsed.values[0]);
+    out << GatherSegments(pagelet).cursor;
+}
+
 } // namespace
 
 int RunGlintra(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -269,6 +292,8 @@ int RunGlintra(const std::vector<std::string>& args, std::ostream& out, std::ost
         {"resources", Resources},
         {"save", Save},
         {"templates", Templates},
+        {"new-page", NewPage},
+        {"code", Code},
     };
     if (args.empty()) {
         err << kUsage << "\n";

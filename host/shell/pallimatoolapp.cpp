@@ -1,6 +1,7 @@
 #include "host/shell/pallimatoolapp.h"
 
 #include "host/document/pallimatooldoc.h"
+#include "host/output/outputcommands.h"
 #include "host/shell/commandids.h"
 #include "host/shell/commandline.h"
 #include "host/shell/mainframe.h"
@@ -92,6 +93,7 @@ BOOL CPallimaToolApp::InitInstance(const std::vector<std::string>& arguments)
 
     m_pDocument = std::make_unique<CPallimaToolDoc>();
     m_pDocTemplate = std::make_unique<CDocTemplate>(LoadHostString(IDR_WIDGETTYPE), *m_pDocument);
+    m_pDocument->m_showSupportFiles = [this](CPagelet& pagelet) { ShowSupportFiles(pagelet, m_pMainFrame.get()); };
     m_pDocTemplate->m_onRecentFile = [this](const std::string& path) { m_recentFiles.Add(path); };
 
     m_pMainFrame = std::make_unique<CMainFrame>(m_profile, *m_pDocument);

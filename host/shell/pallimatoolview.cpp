@@ -4,6 +4,7 @@
 #include "host/document/dialogparts.h"
 #include "host/document/pallimatooldoc.h"
 #include "host/document/widgetnamedlg.h"
+#include "host/output/outputcommands.h"
 #include "host/shell/bitmapbutton.h"
 #include "host/shell/commandids.h"
 #include "host/shell/hostpictures.h"
@@ -165,6 +166,9 @@ CPallimaToolView::CPallimaToolView(CPallimaToolDoc& document, QWidget* parent)
     m_commands.On(IDC_NEW, [] { MainCommands().Send(ID_FILE_NEW); });
     m_commands.On(IDC_OPEN, [] { MainCommands().Send(ID_FILE_OPEN); });
     m_commands.On(IDC_CONFIGURE, [] { MainCommands().Send(ID_EDIT_CONFIGURE); });
+    m_commands.On(IDC_COPY_CODE, [this] { ::OnCopyCode(m_document, window()); });
+    m_commands.On(IDC_NEW_PAGE, [this] { ::OnNewPage(m_document, window()); });
+    m_commands.On(IDC_INSERT_INTO, [this] { ::OnInsertInto(m_document, window()); });
     m_commands.On(IDC_MORE_INFO, [] { UiServices().ShowHelp(EHelpCommand::Context, HELP_CONTEXT_MORE_INFO); });
     m_commands.On(ID_EDIT_CONFIGURE, [this] { OnConfigure(); });
     m_commands.On(ID_EDIT_RENAME, [this] { OnRename(); });

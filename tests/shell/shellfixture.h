@@ -20,24 +20,6 @@
 #include <filesystem>
 #include <memory>
 
-// Records the commands that reach the end of the route unhandled.
-class CCommandRecorder : public ICommandTarget {
-public:
-    explicit CCommandRecorder(std::vector<UINT> ids) : m_ids(std::move(ids)) { MainCommands().AddTarget(this); }
-    ~CCommandRecorder() override { MainCommands().RemoveTarget(this); }
-    bool OnCommand(UINT id) override
-    {
-        if (std::find(m_ids.begin(), m_ids.end(), id) == m_ids.end())
-            return false;
-        sent.push_back(id);
-        return true;
-    }
-    std::vector<UINT> sent;
-
-private:
-    std::vector<UINT> m_ids;
-};
-
 class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override

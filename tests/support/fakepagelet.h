@@ -2,14 +2,18 @@
 // A pagelet of the test's own, served from the test process: the host
 // drives it exactly as it drives the real server, and the test decides
 // what its members answer (what the configuration wizard returns, say).
-// Members it does not serve answer DISP_E_MEMBERNOTFOUND.
+// It supplies the HTML segments and support files the test gives it and
+// notes the configuration files it is asked to write. Members it does not
+// serve answer DISP_E_MEMBERNOTFOUND.
 
 #include "platform/automation/bstr.h"
 #include "platform/automation/classregistry.h"
 #include "platform/registry/registry.h"
 
+#include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 class CFakePagelet final : public IDispatch {
 public:
@@ -17,9 +21,34 @@ public:
         kTitle = 2,
         kDescription = 3,
         kConfig = 9,
+        kReadConfigFile = 7,
+        kWriteConfigFile = 8,
         kGetPageletNameID = 11,
+        kGetHTMLSegmentNumber = 17,
+        kGetHTMLPosition = 18,
+        kGetHTMLBody = 19,
         kGetResourceInstance = 20,
-        kGetResourceNumber = 21
+        kGetResourceNumber = 21,
+        kGetResourceName = 22,
+        kGetResourceLocalPath = 23,
+        kGetResourceWebPath = 24,
+        kWriteConfigFileEx = 28
+    };
+
+    struct CSegment {
+        std::string position;
+        std::string body;
+    };
+    struct CResource {
+        std::string name;
+        std::string localFolder;  // with its '/' at the end
+        std::string webPath;
+    };
+    // A configuration file the host had written: its path, the overwrite
+    // value, and whether the file was there when the call ended.
+    struct CWrite {
+        std::string path;
+        int overwrite;
     };
 
     HRESULT QueryInterface(REFIID riid, void** object) override
@@ -53,14 +82,37 @@ public:
             }
             return S_OK;
         }
-        if (member == kGetPageletNameID || member == kGetResourceInstance || member == kGetResourceNumber) {
-            // No resources and no support files.
-            if (result) {
-                VariantInit(result);
-                result->vt = VT_I4;
-                result->lVal = 0;
+        if (member == kGetPageletNameID || member == kGetResourceInstance)
+            return Long(result, 0);
+        if (member == kGetResourceNumber)
+            return Short(result, short(resources.size()));
+        if (member == kGetHTMLSegmentNumber)
+            return Short(result, short(segments.size()));
+        if (member == kGetHTMLPosition || member == kGetHTMLBody) {
+            const size_t index = size_t(IntArg(params, 0));
+            if (index >= segments.size())
+                return String(result, "");
+            if (member == kGetHTMLBody) {
+                ++bodyCalls[index];
+                return String(result, segments[index].body);
             }
-            return S_OK;
+            return String(result, segments[index].position);
+        }
+        if (member == kGetResourceName || member == kGetResourceLocalPath || member == kGetResourceWebPath) {
+            const size_t index = size_t(IntArg(params, 0));
+            if (index >= resources.size())
+                return String(result, "");
+            const CResource& r = resources[index];
+            return String(result, member == kGetResourceName ? r.name
+                                  : member == kGetResourceLocalPath ? r.localFolder : r.webPath);
+        }
+        if (member == kWriteConfigFile || member == kWriteConfigFileEx) {
+            const std::string path = MultiByteFromBstr(Arg(params, 0).bstrVal);
+            writes.push_back({path, member == kWriteConfigFile ? 0 : IntArg(params, 1)});
+            // As the real one does: a file appears there.
+            if (std::FILE* file = std::fopen(path.c_str(), "wb"))
+                std::fclose(file);
+            return Bool(result, true);
         }
         if (member != kTitle && member != kDescription)
             return DISP_E_MEMBERNOTFOUND;
@@ -71,6 +123,56 @@ public:
             value = MultiByteFromBstr(params->rgvarg[0].bstrVal);
             return S_OK;
         }
+        return String(result, value);
+    }
+
+    bool configResult = true;
+    int configCalls = 0;
+    std::map<DISPID, std::string> strings;
+    std::vector<CSegment> segments;
+    std::map<size_t, int> bodyCalls;
+    std::vector<CResource> resources;
+    std::vector<CWrite> writes;
+
+private:
+    // Arguments in call order (automation passes them last first).
+    static const VARIANT& Arg(DISPPARAMS* params, UINT i) { return params->rgvarg[params->cArgs - 1 - i]; }
+    static int IntArg(DISPPARAMS* params, UINT i)
+    {
+        if (!params || i >= params->cArgs)
+            return -1;
+        const VARIANT& v = Arg(params, i);
+        return v.vt == VT_I2 ? v.iVal : v.vt == VT_I4 ? int(v.lVal) : -1;
+    }
+    static HRESULT Long(VARIANT* result, LONG value)
+    {
+        if (result) {
+            VariantInit(result);
+            result->vt = VT_I4;
+            result->lVal = value;
+        }
+        return S_OK;
+    }
+    static HRESULT Short(VARIANT* result, SHORT value)
+    {
+        if (result) {
+            VariantInit(result);
+            result->vt = VT_I2;
+            result->iVal = value;
+        }
+        return S_OK;
+    }
+    static HRESULT Bool(VARIANT* result, bool value)
+    {
+        if (result) {
+            VariantInit(result);
+            result->vt = VT_BOOL;
+            result->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+        }
+        return S_OK;
+    }
+    static HRESULT String(VARIANT* result, const std::string& value)
+    {
         if (result) {
             VariantInit(result);
             result->vt = VT_BSTR;
@@ -79,11 +181,6 @@ public:
         return S_OK;
     }
 
-    bool configResult = true;
-    int configCalls = 0;
-    std::map<DISPID, std::string> strings;
-
-private:
     ULONG m_refs = 1;
 };
 

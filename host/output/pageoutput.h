@@ -1,0 +1,53 @@
+#pragma once
+// The widget's HTML on its way out: the segments a pagelet supplies, the
+// page New Page writes, the block Insert puts into a page, the resource
+// file that makes the pagelet copy its support files, and pages read and
+// written as 8-bit text with CR LF line ends.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CPagelet;
+
+// The texts of the segments at the three positions the host knows; the
+// last segment of a position wins, other positions are left out.
+struct CHtmlSegmentTexts {
+    std::string style;
+    std::string script;
+    std::string cursor;
+};
+CHtmlSegmentTexts GatherSegments(const CPagelet& pagelet);
+
+// A page's file name without its last extension: "a.b" for ".../a.b.htm".
+std::string PageTitle(const std::string& pagePath);
+// The file that makes the pagelet copy its support files beside the page:
+// the page's folder, the page's title, ".respgt".
+std::string ResourceConfigPath(const std::string& pagePath);
+
+// The page New Page writes, byte for byte.
+std::string ComposeNewPage(const std::string& pageletName, const CHtmlSegmentTexts& segments);
+// The block Insert puts at the caret.
+std::string InsertionBlock(const std::string& html);
+
+// New Page after its dialog: the resource file written through the
+// pagelet (copying the support files with overwrite 0) and deleted, then
+// the page written as a whole. FALSE when the page could not be written;
+// an old page of that name is then left as it was.
+bool WriteNewPage(const CPagelet& pagelet, const std::string& pagePath);
+// The resource file of a page written with overwrite 1 and deleted.
+void CopySupportFilesBeside(const CPagelet& pagelet, const std::string& pagePath);
+
+// Reading a page for the insert dialog: every line, without its LF or
+// CR LF, followed by CR LF.
+enum class EPageRead {
+    Read,        // the whole page
+    NotFound,    // no file of that name: it may be created
+    CannotOpen,  // there, but not a file that can be opened for reading
+    ReadFailed,  // opened, but reading stopped part way
+};
+EPageRead ReadPageText(const std::string& path, std::string& text);
+std::string ToCrLfLines(std::string_view raw);
+
+// Writes the page as a whole; FALSE (the old page intact) when it cannot.
+bool WritePageText(const std::string& path, std::string_view text);
