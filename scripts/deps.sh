@@ -7,7 +7,7 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                 libgtest-dev libgmock-dev googletest libbenchmark-dev locales)
-test_packages=(clang libclang-rt-14-dev xvfb xauth)
+test_packages=(clang libclang-rt-14-dev xvfb xauth chromium)
 
 wanted=("${build_packages[@]}")
 if [ "${1:-build}" = test ]; then

@@ -4,8 +4,9 @@
 // file that makes the pagelet copy its support files, and pages read and
 // written as 8-bit text with CR LF line ends.
 
+#include "host/output/pagetext.h"
+
 #include <string>
-#include <string_view>
 #include <vector>
 
 class CPagelet;
@@ -38,16 +39,3 @@ bool WriteNewPage(const CPagelet& pagelet, const std::string& pagePath);
 // The resource file of a page written with overwrite 1 and deleted.
 void CopySupportFilesBeside(const CPagelet& pagelet, const std::string& pagePath);
 
-// Reading a page for the insert dialog: every line, without its LF or
-// CR LF, followed by CR LF.
-enum class EPageRead {
-    Read,        // the whole page
-    NotFound,    // no file of that name: it may be created
-    CannotOpen,  // there, but not a file that can be opened for reading
-    ReadFailed,  // opened, but reading stopped part way
-};
-EPageRead ReadPageText(const std::string& path, std::string& text);
-std::string ToCrLfLines(std::string_view raw);
-
-// Writes the page as a whole; FALSE (the old page intact) when it cannot.
-bool WritePageText(const std::string& path, std::string_view text);
