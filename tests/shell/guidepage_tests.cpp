@@ -354,6 +354,35 @@ TEST_F(GuidePage, ContextHelpTopicsOfTheControls)
     EXPECT_EQ(ContextHelpTopic(tips), 0x10000u + ID_HELP_WORK_WITH_PALLIMA);
 }
 
+TEST_F(GuidePage, NewPageFromTheProgramPutsTheSupportFilesBesideThePage)
+{
+    // A shipped template with a picture, opened as a widget.
+    const std::string widget = work / "Evening.pgt";
+    ASSERT_TRUE(CopyFileReplacing(GLINTRA_APP_DIR "/EveningLink_PageletServer.Glintra.pgt", widget));
+    ASSERT_TRUE(CopyFileReplacing(GLINTRA_APP_DIR "/eveningsky.jpg", work / "eveningsky.jpg"));
+    ASSERT_TRUE(Start({widget}));
+    ui.Clear();
+    CTempDir site;
+    const std::string page = site / "index.htm";
+    ui.QueueSaveFile(page);
+    View().Button(IDC_NEW_PAGE)->click();
+    EXPECT_EQ(ui.LastMessage(), "You have saved Glintra into " + page + " successfully!") << ui.Transcript();
+
+    std::string html;
+    ASSERT_TRUE(ReadWholeFile(page, html));
+    CPagelet& pagelet = *Document().m_pPagelet;
+    ASSERT_GE(pagelet.GetResourceNumber(), 2);
+    for (short i = 0; i < pagelet.GetResourceNumber(); ++i) {
+        // Each support file lies where the page looks for it.
+        const std::string reference = pagelet.GetResourceWebPath(i) + pagelet.GetResourceName(i);
+        EXPECT_TRUE(FileExists(site / reference)) << reference;
+        EXPECT_NE(html.find(reference), std::string::npos) << reference;
+    }
+    EXPECT_NE(html.find("code=\"glntfx.class\""), std::string::npos);
+    EXPECT_NE(html.find("eveningsky.jpg"), std::string::npos);
+    EXPECT_FALSE(FileExists(site / "index.respgt"));
+}
+
 TEST_F(GuidePage, ManageTemplatesFromTheOptionMenu)
 {
     ui.QueueDialogReject();
