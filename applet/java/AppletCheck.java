@@ -1,0 +1,349 @@
+// A check of glntfx outside a browser: runs the applet on applet blocks that
+// glintra wrote, and on broken parameter sets, with a stub browser around it.
+//
+//   javac --release 8 -d OUT applet/java/glntfx.java applet/java/AppletCheck.java
+//   xvfb-run -a java -cp OUT AppletCheck DOCBASE SHEET.png BLOCK.html...
+//
+// DOCBASE is the folder the page would lie in (images are looked up there);
+// each BLOCK.html holds one <applet> block. SHEET.png gets a few frames of
+// every block, one row per block, to look at. Exit code 0 when all is well.
+//
+// Needs a display (Xvfb will do): java.applet.Applet cannot be constructed
+// in headless mode.
+
+import java.applet.Applet;
+import java.applet.AppletContext;
+import java.applet.AppletStub;
+import java.applet.AudioClip;
+import java.awt.Color;
+import java.awt.Frame;
+import java.awt.Graphics2D;
+import java.awt.Image;
+import java.awt.Toolkit;
+import java.awt.event.MouseEvent;
+import java.awt.image.BufferedImage;
+import java.io.File;
+import java.io.InputStream;
+import java.net.URL;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.util.ArrayList;
+import java.util.Collections;
+import java.util.Enumeration;
+import java.util.HashMap;
+import java.util.Iterator;
+import java.util.List;
+import java.util.Map;
+import java.util.regex.Matcher;
+import java.util.regex.Pattern;
+import javax.imageio.ImageIO;
+
+public class AppletCheck {
+
+    static int failures = 0;
+
+    static void fail(String what) {
+        failures++;
+        System.out.println("FAIL " + what);
+    }
+
+    static void check(boolean ok, String what) {
+        if (!ok)
+            fail(what);
+    }
+
+    // The stub browser: parameters by name (case ignored, as browsers do),
+    // images from the files, and a record of the documents asked for.
+    static class Page implements AppletStub, AppletContext {
+        final Map<String, String> params = new HashMap<>();
+        final URL base;
+        final List<String> shown = new ArrayList<>();
+        int width = 200, height = 100;
+
+        Page(URL base) { this.base = base; }
+
+        public boolean isActive() { return true; }
+        public URL getDocumentBase() { return base; }
+        public URL getCodeBase() { return base; }
+        public String getParameter(String name) { return params.get(name.toLowerCase()); }
+        public AppletContext getAppletContext() { return this; }
+        public void appletResize(int w, int h) {}
+
+        public AudioClip getAudioClip(URL url) { return null; }
+        public Image getImage(URL url) { return Toolkit.getDefaultToolkit().createImage(url); }
+        public Applet getApplet(String name) { return null; }
+        public Enumeration<Applet> getApplets() { return Collections.emptyEnumeration(); }
+        public void showDocument(URL url) { shown.add(url + " _self"); }
+        public void showDocument(URL url, String target) { shown.add(url + " " + target); }
+        public void showStatus(String status) {}
+        public void setStream(String key, InputStream stream) {}
+        public InputStream getStream(String key) { return null; }
+        public Iterator<String> getStreamKeys() { return Collections.<String>emptyList().iterator(); }
+    }
+
+    static String decode(String v) {
+        return v.replace("&#34;", "\"").replace("&#38;", "&");
+    }
+
+    static Page parseBlock(String html, URL base) {
+        Page p = new Page(base);
+        Matcher m = Pattern.compile("<param name=\"([^\"]*)\" value=\"([^\"]*)\">").matcher(html);
+        while (m.find())
+            p.params.put(m.group(1).toLowerCase(), decode(m.group(2)));
+        Matcher size = Pattern.compile("width=\"(\\d+)\" height=\"(\\d+)\"").matcher(html);
+        if (size.find()) {
+            p.width = Integer.parseInt(size.group(1));
+            p.height = Integer.parseInt(size.group(2));
+        }
+        return p;
+    }
+
+    static int distinctColours(BufferedImage img) {
+        java.util.HashSet<Integer> seen = new java.util.HashSet<>();
+        for (int y = 0; y < img.getHeight(); y++)
+            for (int x = 0; x < img.getWidth(); x++)
+                seen.add(img.getRGB(x, y) & 0xffffff);
+        return seen.size();
+    }
+
+    static int countColour(BufferedImage img, Color c) {
+        int n = 0, want = c.getRGB() & 0xffffff;
+        for (int y = 0; y < img.getHeight(); y++)
+            for (int x = 0; x < img.getWidth(); x++)
+                if ((img.getRGB(x, y) & 0xffffff) == want)
+                    n++;
+        return n;
+    }
+
+    static boolean threadAlive() {
+        for (Thread t : Thread.getAllStackTraces().keySet())
+            if (t.getName().equals("glntfx") && t.isAlive())
+                return true;
+        return false;
+    }
+
+    // The applet as a browser runs it: in a window, its own thread, ~1 s.
+    static glntfx runLive(String name, Page page, long millis, boolean design) throws Exception {
+        glntfx a = new glntfx();
+        a.setStub(page);
+        Frame f = new Frame(name);
+        f.setLayout(null);
+        f.add(a);
+        a.setBounds(0, 0, page.width, page.height);
+        f.setSize(page.width + 40, page.height + 60);
+        f.setVisible(true);
+        a.init();
+        a.start();
+        Thread.sleep(millis);
+        BufferedImage shot = new BufferedImage(page.width, page.height, BufferedImage.TYPE_INT_RGB);
+        Graphics2D g = shot.createGraphics();
+        a.paint(g);
+        g.dispose();
+        check(a.loaded, name + ": images loaded and the show started");
+        check(!design || distinctColours(shot) > 1, name + ": the painted picture is not one flat colour");
+        a.stop();
+        check(!threadAlive(), name + ": stop() ends the animation thread");
+        a.start();
+        Thread.sleep(150);
+        check(threadAlive(), name + ": start() after stop() runs again");
+        a.stop();
+        f.setVisible(false);
+        f.dispose();
+        return a;
+    }
+
+    static BufferedImage frameAt(glntfx a, long t) {
+        BufferedImage img = new BufferedImage(a.appW, a.appH, BufferedImage.TYPE_INT_RGB);
+        Graphics2D g = img.createGraphics();
+        a.renderFrame(g, t);
+        g.dispose();
+        return img;
+    }
+
+    // Every frame of two rounds of the show, drawn without the thread, so a
+    // fault in any frame shows up here instead of being swallowed by run().
+    static void sweep(String name, glntfx a) {
+        long step = Math.max(glntfx.FRAME_MS, a.cycle / 1500);
+        long end = Math.min(2 * a.cycle, 3600000L);
+        try {
+            BufferedImage img = new BufferedImage(a.appW, a.appH, BufferedImage.TYPE_INT_RGB);
+            Graphics2D g = img.createGraphics();
+            for (long t = 0; t < end; t += step)
+                a.renderFrame(g, t);
+            g.dispose();
+        } catch (RuntimeException e) {
+            fail(name + ": frame sweep threw " + e);
+            e.printStackTrace(System.out);
+        }
+    }
+
+    // While a banner holds its text at rest, the text's own colour is on
+    // the picture (its background is of other colours in these designs).
+    static void checkRestFrames(String name, glntfx a) {
+        for (int i = 0; i < a.total; i++) {
+            if (a.anim[i] == 0 || a.lines[i][0].trim().length() == 0)
+                continue;
+            long t = a.bannerStart[i] + a.tConn[i] + a.tIn[i] + a.tHold[i] / 2;
+            BufferedImage img = frameAt(a, t);
+            check(countColour(img, a.fontColor[i]) > 10, name + ": banner " + i + " shows its text at rest (t=" + t + ")");
+        }
+    }
+
+    static void checkLink(String name, glntfx a, Page page) {
+        for (int i = 0; i < a.total; i++) {
+            long t = a.bannerStart[i] + a.tConn[i] + 10;
+            frameAt(a, t);
+            page.shown.clear();
+            a.mouseClicked(new MouseEvent(a, MouseEvent.MOUSE_CLICKED, 0, 0, 5, 5, 1, false));
+            String want = page.getParameter("PgURL-" + i);
+            String target = page.getParameter("UrlTarget-" + i);
+            if (want == null || want.length() == 0) {
+                check(page.shown.isEmpty(), name + ": banner " + i + " without a link opens nothing");
+                continue;
+            }
+            try {
+                String expect = new URL(page.base, want) + " " + (target == null || target.isEmpty() ? "_self" : target);
+                check(page.shown.size() == 1 && page.shown.get(0).equals(expect),
+                      name + ": banner " + i + " opens " + expect + ", got " + page.shown);
+            } catch (Exception e) {
+                fail(name + ": bad expected URL " + want);
+            }
+        }
+    }
+
+    static BufferedImage sheetRow(glntfx a, int frames) {
+        BufferedImage row = new BufferedImage(frames * (a.appW + 6), a.appH + 6, BufferedImage.TYPE_INT_RGB);
+        Graphics2D g = row.createGraphics();
+        g.setColor(Color.gray);
+        g.fillRect(0, 0, row.getWidth(), row.getHeight());
+        for (int k = 0; k < frames; k++) {
+            long t = a.cycle * k / frames + 350;
+            g.drawImage(frameAt(a, t), k * (a.appW + 6) + 3, 3, null);
+        }
+        g.dispose();
+        return row;
+    }
+
+    static glntfx checkDesign(String name, Page page, long live, boolean design) throws Exception {
+        glntfx a = runLive(name, page, live, design);
+        // The thread is stopped: drive the frames from here.
+        sweep(name, a);
+        return a;
+    }
+
+    static Page broken(URL base, String... kv) {
+        Page p = new Page(base);
+        for (int i = 0; i + 1 < kv.length; i += 2)
+            p.params.put(kv[i].toLowerCase(), kv[i + 1]);
+        return p;
+    }
+
+    public static void main(String[] args) throws Exception {
+        URL base = new File(args[0]).toURI().toURL();
+        List<BufferedImage> rows = new ArrayList<>();
+
+        for (int n = 2; n < args.length; n++) {
+            String name = new File(args[n]).getName();
+            String html = new String(Files.readAllBytes(new File(args[n]).toPath()), StandardCharsets.ISO_8859_1);
+            Page page = parseBlock(html, base);
+            glntfx a = checkDesign(name, page, 1000, true);
+            check(a.noticeOk, name + ": the notice is accepted");
+            check(a.total == Integer.parseInt(page.getParameter("PgTotal")), name + ": every banner is read");
+            checkRestFrames(name, a);
+            checkLink(name, a, page);
+            rows.add(sheetRow(a, 6));
+            a.destroy();
+        }
+
+        String notice = glntfx.NOTICE;
+        String longText = new String(new char[6000]).replace('\0', 'w');
+        String manyLines = new String(new char[3000]).replace("\0", "line|_#`");
+        // Broken and odd parameter sets: none may throw, in any frame.
+        Object[][] cases = {
+            {"no parameters at all", broken(base)},
+            {"wrong notice, a link", broken(base, "Notice", "x", "PgTotal", "1", "PgURL-0", "a.htm")},
+            {"garbage everywhere", broken(base, "Notice", notice, "ProgressBar", ",,,", "ApMargin", "a,b,c",
+                "ApBorderWidth", "-9", "ApBorderType", "77", "ApBKColor", "xyz", "BackMoveSpeed", "-3",
+                "PgTotal", "2", "PgBKStyle-0", "q", "PgConnStyle-0", "x", "PgDelay-0", "-100",
+                "FontStyle-0", ",,,,,,,,,,,,", "PgText-0", "|_#`|_#`", "PgTextSpeed-0", "z", "PgTextAnimate-0", "99,-7,x",
+                "PgBKStyle-1", "0,ff0000,missing,with,commas.gif,7", "PgConnStyle-1", "42", "PgTextAnimate-1", "12,9,9")},
+            {"margins larger than the applet", broken(base, "Notice", notice, "ApMargin", "1000,1000",
+                "ApBorderWidth", "400", "ApBorderType", "3", "PgTotal", "1", "PgTextAnimate-0", "8,3,0")},
+            {"count larger than the banners given", broken(base, "Notice", notice, "PgTotal", "3",
+                "PgText-0", "only one", "PgTextAnimate-0", "2,-1,0")},
+            {"no count: the banners present", broken(base, "Notice", notice, "PgText-0", "a", "PgText-1", "b",
+                "PgBKStyle-1", "3,00ff00,,0")},
+            {"border image missing", broken(base, "Notice", notice, "ApBorderType", "4", "ApBorderWidth", "4",
+                "ApBKImg", "nothere.gif", "PgTotal", "1")},
+            {"every style and fill", allStyles(base, notice)},
+            {"huge font, long text, letter by letter", broken(base, "Notice", notice, "PgTotal", "2",
+                "FontStyle-0", "5000,h,ffffff,b,8,-4000,4000,1,000000", "PgText-0", "Huge|_#`text",
+                "PgTextAnimate-0", "10,0,0", "PgText-1", longText, "PgTextAnimate-1", "14,500,0",
+                "PgDelay-1", "100")},
+            {"extreme numbers", broken(base, "Notice", notice, "PgTotal", "2", "PgDelay-0", "2147483647",
+                "PgTextSpeed-0", "2147483647", "PgTextAnimate-0", "2,2147483647,0", "PgText-0", manyLines,
+                "PgTextSpeed-1", "2147483647", "PgTextAnimate-1", "3,0,0", "PgText-1", longText,
+                "FontStyle-1", "2147483647,c,ffffff,p,0,2147483647,-2147483648,4,000000")},
+        };
+        for (Object[] c : cases) {
+            String name = (String) c[0];
+            Page page = (Page) c[1];
+            try {
+                glntfx a = checkDesign(name, page, 400, false);
+                if (name.startsWith("wrong notice")) {
+                    check(!a.noticeOk, name + ": the notice is refused");
+                    checkLink(name + " (refused notice opens nothing)", a, broken(base));
+                }
+                if (name.startsWith("no count"))
+                    check(a.total == 2, name + ": two banners found, got " + a.total);
+                if (name.startsWith("count larger"))
+                    check(a.total == 3, name + ": the count is kept, got " + a.total);
+                if (name.startsWith("extreme")) {
+                    boolean sane = a.cycle > 0;
+                    for (int i = 0; i < a.total; i++)
+                        sane &= a.tIn[i] >= 0 && a.tHold[i] >= 0 && a.tOut[i] >= 0 && a.tRest[i] >= 0 && a.bannerDur[i] > 0;
+                    check(sane, name + ": every phase of the timeline is a real length");
+                }
+                if (name.startsWith("every style"))
+                    rows.add(sheetRow(a, 8));
+                a.destroy();
+            } catch (Exception e) {
+                fail(name + ": threw " + e);
+                e.printStackTrace(System.out);
+            }
+        }
+
+        int w = 0, h = 0;
+        for (BufferedImage r : rows) {
+            w = Math.max(w, r.getWidth());
+            h += r.getHeight();
+        }
+        BufferedImage sheet = new BufferedImage(Math.max(1, w), Math.max(1, h), BufferedImage.TYPE_INT_RGB);
+        Graphics2D g = sheet.createGraphics();
+        int y = 0;
+        for (BufferedImage r : rows) {
+            g.drawImage(r, 0, y, null);
+            y += r.getHeight();
+        }
+        g.dispose();
+        ImageIO.write(sheet, "png", new File(args[1]));
+        System.out.println(failures == 0 ? "all checks passed" : failures + " check(s) failed");
+        System.exit(failures == 0 ? 0 : 1);
+    }
+
+    // One banner of each animation style, each on another fill and transition.
+    static Page allStyles(URL base, String notice) {
+        Page p = broken(base, "Notice", notice, "ApBorderType", "2", "ApBorderWidth", "3", "ApBKColor", "303030",
+                        "PgTotal", "15", "BackMoveSpeed", "30");
+        for (int k = 0; k < 15; k++) {
+            p.params.put(("PgBKStyle-" + k).toLowerCase(), (k + 2) + ",2060a0,,1");
+            p.params.put(("PgConnStyle-" + k).toLowerCase(), String.valueOf(k % 13));
+            p.params.put(("PgDelay-" + k).toLowerCase(), "800");
+            p.params.put(("FontStyle-" + k).toLowerCase(), "20,h,ffee58,b," + (k % 9) + ",0,0," + (k % 5) + ",000000");
+            p.params.put(("PgText-" + k).toLowerCase(), "Style " + k + "|_#`two lines");
+            p.params.put(("PgTextSpeed-" + k).toLowerCase(), "10");
+            p.params.put(("PgTextAnimate-" + k).toLowerCase(), k + "," + (k % 4) + "," + (k == 12 ? 1 : 500));
+        }
+        return p;
+    }
+}

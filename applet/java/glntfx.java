@@ -1,0 +1,1720 @@
+// glntfx - the Glintra banner applet.
+//
+// Plays the banner show that Pallima Glintra writes into an <applet> element:
+// a loop of banners, each with a background, a transition from the banner
+// before it, and one text with its font, effect and animation style. Every
+// setting arrives as a <param>; see readParameters() for the names and the
+// formats of their values.
+//
+// The whole applet is this one class (no inner or anonymous classes), so the
+// single file glntfx.class is all that has to lie beside a page.
+//
+// Threads: one animation thread (started in start(), stopped in stop()) waits
+// for the images, then renders every frame into an off-screen image and asks
+// for a repaint. paint() only copies the last finished frame onto the screen.
+// Mouse events only read what the animation thread publishes.
+
+import java.applet.Applet;
+import java.awt.AlphaComposite;
+import java.awt.BasicStroke;
+import java.awt.Color;
+import java.awt.Cursor;
+import java.awt.Dimension;
+import java.awt.Font;
+import java.awt.FontMetrics;
+import java.awt.GradientPaint;
+import java.awt.Graphics;
+import java.awt.Graphics2D;
+import java.awt.Image;
+import java.awt.MediaTracker;
+import java.awt.Polygon;
+import java.awt.RenderingHints;
+import java.awt.event.MouseEvent;
+import java.awt.event.MouseListener;
+import java.awt.event.MouseMotionListener;
+import java.awt.geom.AffineTransform;
+import java.awt.image.BufferedImage;
+import java.net.URL;
+
+public class glntfx extends Applet implements Runnable, MouseListener, MouseMotionListener {
+
+    private static final long serialVersionUID = 1L;
+
+    // The banners are shown only when the Notice parameter holds this text.
+    static final String NOTICE = "Glintra banner applet. Banners designed with Pallima Glintra 1.5.";
+    // Stands for a line break inside PgText-k.
+    static final String LINE_BREAK_CODE = "|_#`";
+    // Stands for a comma inside the loading message of ProgressBar.
+    static final String COMMA_CODE = "~@^`";
+
+    static final int FRAME_MS = 40;          // 25 frames per second
+    static final int TRANSITION_MS = 700;    // every transition but the cut
+    static final int MAX_BANNERS = 1000;
+    static final int MAX_FONT_SIZE = 1000;
+    static final int MAX_DELAY_MS = 3600000;
+    static final long LOAD_TIMEOUT_MS = 60000;
+    static final int MAX_PHASE_MS = 36000000; // no phase of a banner lasts longer than 10 hours
+
+    // Text layers for drawText(): which parts of a text to draw.
+    static final int L_BACK = 1;    // the layers of the banner's effect (outline, relief, shadow)
+    static final int L_FACE = 2;    // the text itself in its colour
+    static final int L_RELIEF = 4;  // an engraved relief, whatever the effect
+    static final int L_SHADOW = 8;  // a shadow in the shadow colour, whatever the effect
+    static final int L_ALL = L_BACK | L_FACE;
+
+    // ---- settings of the whole applet ----
+    boolean withBar = true;
+    String loadMessage = "Loading Image...";
+    int marginH, marginV;
+    int borderWidth, borderType;
+    String borderImagePath = "";
+    Color appColor = Color.black;
+    int backMoveSpeed;
+    boolean noticeOk;
+
+    // ---- the banners, index k of the parameters ----
+    int total;
+    int[] bkType, bkPut, connStyle, delay;
+    Color[] bkColor;
+    String[] bkImagePath;
+    String[] url, target;
+    Font[] font;
+    int[] fontSize, align, offX, offY, effect, speed, anim, misc1, misc2;
+    Color[] fontColor, shadowColor;
+    String[][] lines;
+
+    // ---- images ----
+    MediaTracker tracker;
+    Image[] trackedImages = new Image[0];
+    String[] trackedPaths = new String[0];
+    volatile int imagesDone;
+    BufferedImage borderImage;
+    BufferedImage[] bkImage;
+    long loadStart = -1;
+    volatile boolean loaded;
+
+    // ---- geometry of the current size ----
+    int appW, appH;
+    int ax, ay, aw, ah;   // the banner area: inside the border and the margins
+    int inset;            // border width actually drawn
+
+    // ---- text layout, per banner, relative to the banner area ----
+    int[] ascent, descent, lineH, blockW, blockH, restX, restY;
+    int[][] lineW;
+    int[][][] letterX;    // x of every letter of every line from the line's start; one entry more than letters
+    int[] letterCount;
+    boolean[] vsMulti;    // vertical scrolling: one line per screen
+    int[] vsTop;          // vertical scrolling: top of a one-line screen
+
+    // ---- timeline, per banner, milliseconds ----
+    int[] tConn, tIn, tHold, tOut, tRest, tStep, tScreen;
+    long[] bannerStart, bannerDur;
+    long cycle = 1;
+
+    // ---- rendering ----
+    BufferedImage[] bgCache;
+    boolean[] bgMoves;
+    BufferedImage backBuf, shownBuf, curArea, prevArea, fxArea;
+    final Object bufLock = new Object();
+
+    // ---- running ----
+    volatile Thread runner;
+    long playStart;
+    long pausedAt = -1;
+    volatile int currentBanner = -1;
+    volatile boolean mouseInside;
+    int cursorBanner = -2;
+    boolean initialised;
+
+    // =====================================================================
+    // Applet life cycle
+    // =====================================================================
+
+    public void init() {
+        try {
+            readParameters();
+            startImageLoading();
+        } catch (RuntimeException e) {
+            // A broken page must still give a quiet applet: no banners.
+            total = 0;
+            allocateBanners(0);
+            noticeOk = false;
+        }
+        initialised = true;
+        addMouseListener(this);
+        addMouseMotionListener(this);
+    }
+
+    public void start() {
+        if (!initialised)
+            init();
+        if (pausedAt >= 0) {
+            playStart += System.currentTimeMillis() - pausedAt;
+            pausedAt = -1;
+        }
+        if (runner == null) {
+            Thread t = new Thread(this, "glntfx");
+            t.setDaemon(true);
+            runner = t;
+            t.start();
+        }
+    }
+
+    public void stop() {
+        Thread t = runner;
+        runner = null;
+        if (t != null) {
+            t.interrupt();
+            try {
+                t.join(500);
+            } catch (InterruptedException e) {
+                Thread.currentThread().interrupt();
+            }
+        }
+        if (loaded && pausedAt < 0)
+            pausedAt = System.currentTimeMillis();
+    }
+
+    public void destroy() {
+        stop();
+        removeMouseListener(this);
+        removeMouseMotionListener(this);
+        synchronized (bufLock) {
+            backBuf = shownBuf = curArea = prevArea = fxArea = null;
+        }
+        bgCache = null;
+        for (int i = 0; i < trackedImages.length; i++)
+            if (trackedImages[i] != null)
+                trackedImages[i].flush();
+    }
+
+    public String getAppletInfo() {
+        return NOTICE;
+    }
+
+    public String[][] getParameterInfo() {
+        return new String[][] {
+            {"ProgressBar", "b,message", "1 for a progress bar, and the loading message (~@^` for a comma)"},
+            {"ApMargin", "h,v", "margin width and height, pixels"},
+            {"ApBorderWidth", "int", "border width, pixels"},
+            {"ApBorderType", "0-4", "no border, plain, bulge, sunken, image"},
+            {"ApBKImg", "path", "border image, relative to the page"},
+            {"ApBKColor", "rrggbb", "background colour of the applet"},
+            {"BackMoveSpeed", "0-400", "0 still, 1 fastest to 400 slowest"},
+            {"Notice", "text", "the applet's notice"},
+            {"PgTotal", "int", "number of banners"},
+            {"PgBKStyle-k", "type,rrggbb,image,puttype", "background of banner k"},
+            {"PgConnStyle-k", "0-12", "transition to banner k"},
+            {"PgDelay-k", "ms", "display time of banner k"},
+            {"PgURL-k", "url", "link of banner k"},
+            {"UrlTarget-k", "frame", "target frame of the link"},
+            {"FontStyle-k", "size,t/h/c,rrggbb,p/b/i,align,x,y,effect,rrggbb", "font of banner k"},
+            {"PgText-k", "text", "text of banner k (|_#` for a line break)"},
+            {"PgTextSpeed-k", "0-400", "animation speed, 0 fastest"},
+            {"PgTextAnimate-k", "type,misc1,misc2", "animation style of banner k"},
+        };
+    }
+
+    // Draw only the finished frame: no clearing first, so nothing flickers.
+    public void update(Graphics g) {
+        paint(g);
+    }
+
+    public void paint(Graphics g) {
+        try {
+            synchronized (bufLock) {
+                if (shownBuf != null) {
+                    g.drawImage(shownBuf, 0, 0, null);
+                    return;
+                }
+            }
+            Dimension d = getSize();
+            g.setColor(appColor);
+            g.fillRect(0, 0, d.width, d.height);
+        } catch (RuntimeException e) {
+            // Nothing to be done in paint; the next frame tries again.
+        }
+    }
+
+    public void run() {
+        Thread me = Thread.currentThread();
+        while (runner == me) {
+            long frameStart = System.currentTimeMillis();
+            try {
+                Dimension d = getSize();
+                if (d.width > 0 && d.height > 0) {
+                    if (d.width != appW || d.height != appH || backBuf == null)
+                        layout(d.width, d.height);
+                    if (!loaded && checkLoaded(frameStart)) {
+                        prepareImages();
+                        playStart = System.currentTimeMillis();
+                        loaded = true;
+                    }
+                    Graphics2D g = backBuf.createGraphics();
+                    try {
+                        if (loaded)
+                            renderFrame(g, System.currentTimeMillis() - playStart);
+                        else
+                            renderLoading(g);
+                    } finally {
+                        g.dispose();
+                    }
+                    synchronized (bufLock) {
+                        BufferedImage t = shownBuf;
+                        shownBuf = backBuf;
+                        backBuf = t;
+                    }
+                    repaint();
+                    updateCursor();
+                }
+            } catch (RuntimeException e) {
+                // One bad frame must not end the show; the next one tries again.
+            }
+            long wait = FRAME_MS - (System.currentTimeMillis() - frameStart);
+            try {
+                Thread.sleep(wait < 5 ? 5 : wait);
+            } catch (InterruptedException e) {
+                break;
+            }
+        }
+    }
+
+    // =====================================================================
+    // Parameters
+    // =====================================================================
+
+    String param(String name) {
+        try {
+            return getParameter(name);
+        } catch (RuntimeException e) {
+            return null;
+        }
+    }
+
+    String param(String name, String def) {
+        String v = param(name);
+        return v == null ? def : v;
+    }
+
+    static int toInt(String s, int def) {
+        if (s == null)
+            return def;
+        s = s.trim();
+        if (s.startsWith("+"))
+            s = s.substring(1);
+        try {
+            return Integer.parseInt(s);
+        } catch (NumberFormatException e) {
+            return def;
+        }
+    }
+
+    static int clamp(int v, int lo, int hi) {
+        return v < lo ? lo : (v > hi ? hi : v);
+    }
+
+    // "rrggbb", with or without a leading # or 0x.
+    static Color toColor(String s, Color def) {
+        if (s == null)
+            return def;
+        s = s.trim();
+        if (s.startsWith("#"))
+            s = s.substring(1);
+        else if (s.startsWith("0x") || s.startsWith("0X"))
+            s = s.substring(2);
+        if (s.length() == 0 || s.length() > 6)
+            return def;
+        try {
+            return new Color(Integer.parseInt(s, 16) & 0xffffff);
+        } catch (NumberFormatException e) {
+            return def;
+        }
+    }
+
+    // The comma-separated fields of a value, always n of them ("" for missing
+    // ones); the last field takes whatever follows the (n-1)th comma.
+    static String[] fields(String s, int n) {
+        String[] out = new String[n];
+        int start = 0;
+        for (int i = 0; i < n; i++) {
+            if (s == null || start > s.length()) {
+                out[i] = "";
+                continue;
+            }
+            int comma = i == n - 1 ? -1 : s.indexOf(',', start);
+            if (comma < 0) {
+                out[i] = s.substring(start);
+                start = s.length() + 1;
+            } else {
+                out[i] = s.substring(start, comma);
+                start = comma + 1;
+            }
+        }
+        return out;
+    }
+
+    static String replaceAll(String s, String what, String with) {
+        StringBuffer out = new StringBuffer(s.length());
+        int start = 0;
+        for (int at; (at = s.indexOf(what, start)) >= 0; start = at + what.length())
+            out.append(s, start, at).append(with);
+        return out.append(s.substring(start)).toString();
+    }
+
+    // A banner text: the line-break code (and any real line end) breaks lines.
+    static String[] splitLines(String text) {
+        if (text == null)
+            return new String[] {""};
+        String s = replaceAll(text, LINE_BREAK_CODE, "\n");
+        s = replaceAll(s, "\r\n", "\n").replace('\r', '\n').replace('\t', ' ');
+        int n = 1;
+        for (int i = 0; i < s.length(); i++)
+            if (s.charAt(i) == '\n')
+                n++;
+        String[] out = new String[n];
+        int start = 0;
+        for (int k = 0; k < n; k++) {
+            int end = s.indexOf('\n', start);
+            if (end < 0)
+                end = s.length();
+            out[k] = s.substring(start, end);
+            start = end + 1;
+        }
+        return out;
+    }
+
+    void readParameters() {
+        // ProgressBar "b,message": b is 1 for a bar under the message.
+        String pb = param("ProgressBar");
+        if (pb != null) {
+            String[] f = fields(pb, 2);
+            withBar = toInt(f[0], 1) != 0;
+            if (pb.indexOf(',') >= 0)
+                loadMessage = replaceAll(f[1], COMMA_CODE, ",");
+        }
+        String[] m = fields(param("ApMargin", "0,0"), 2);
+        marginH = clamp(toInt(m[0], 0), 0, 5000);
+        marginV = clamp(toInt(m[1], 0), 0, 5000);
+        borderWidth = clamp(toInt(param("ApBorderWidth"), 0), 0, 5000);
+        borderType = toInt(param("ApBorderType"), 0);
+        borderImagePath = param("ApBKImg", "").trim();
+        appColor = toColor(param("ApBKColor"), Color.black);
+        backMoveSpeed = clamp(toInt(param("BackMoveSpeed"), 0), 0, 100000);
+        String notice = param("Notice");
+        noticeOk = notice != null && NOTICE.equals(notice.trim());
+
+        int n = toInt(param("PgTotal"), -1);
+        if (n < 0) {
+            // No usable count: take the banners that are there.
+            n = 0;
+            while (n < MAX_BANNERS && (param("PgBKStyle-" + n) != null || param("PgText-" + n) != null))
+                n++;
+        }
+        n = clamp(n, 0, MAX_BANNERS);
+        allocateBanners(n);
+        total = n;
+        for (int k = 0; k < n; k++)
+            readBanner(k);
+    }
+
+    void allocateBanners(int n) {
+        bkType = new int[n];
+        bkPut = new int[n];
+        connStyle = new int[n];
+        delay = new int[n];
+        bkColor = new Color[n];
+        bkImagePath = new String[n];
+        url = new String[n];
+        target = new String[n];
+        font = new Font[n];
+        fontSize = new int[n];
+        align = new int[n];
+        offX = new int[n];
+        offY = new int[n];
+        effect = new int[n];
+        speed = new int[n];
+        anim = new int[n];
+        misc1 = new int[n];
+        misc2 = new int[n];
+        fontColor = new Color[n];
+        shadowColor = new Color[n];
+        lines = new String[n][];
+        bkImage = new BufferedImage[n];
+    }
+
+    void readBanner(int k) {
+        // PgBKStyle-k "type,rrggbb,image,puttype": the image may itself hold
+        // commas, so it is everything between the second and the last comma.
+        String bk = param("PgBKStyle-" + k, "1,000000,,0");
+        String[] f = fields(bk, 3);
+        bkType[k] = toInt(f[0], 1);
+        bkColor[k] = toColor(f[1], Color.black);
+        String rest = f[2];
+        int last = rest.lastIndexOf(',');
+        if (last >= 0) {
+            bkImagePath[k] = rest.substring(0, last).trim();
+            bkPut[k] = toInt(rest.substring(last + 1), 0);
+        } else {
+            bkImagePath[k] = rest.trim();
+            bkPut[k] = 0;
+        }
+        connStyle[k] = toInt(param("PgConnStyle-" + k), 0);
+        delay[k] = clamp(toInt(param("PgDelay-" + k), 2000), 0, MAX_DELAY_MS);
+
+        url[k] = param("PgURL-" + k, "").trim();
+        String tg = param("UrlTarget-" + k, "").trim();
+        target[k] = tg.length() == 0 ? "_self" : tg;
+
+        // FontStyle-k "size,font,rrggbb,style,align,x,y,effect,shadow"
+        String[] fs = fields(param("FontStyle-" + k, "18,t,ffffff,p,0,0,0,0,000000"), 9);
+        int size = toInt(fs[0], 18);
+        fontSize[k] = size <= 0 ? 18 : Math.min(size, MAX_FONT_SIZE);
+        String family = "Serif";
+        String fl = fs[1].trim().toLowerCase();
+        if (fl.startsWith("h") || fl.equals("1"))
+            family = "SansSerif";
+        else if (fl.startsWith("c") || fl.equals("2"))
+            family = "Monospaced";
+        fontColor[k] = toColor(fs[2], Color.white);
+        int style = Font.PLAIN;
+        String sl = fs[3].trim().toLowerCase();
+        if (sl.startsWith("b") || sl.equals("1"))
+            style = Font.BOLD;
+        else if (sl.startsWith("i") || sl.equals("2"))
+            style = Font.ITALIC;
+        font[k] = new Font(family, style, fontSize[k]);
+        align[k] = toInt(fs[4], 0);
+        if (align[k] < 0 || align[k] > 8)
+            align[k] = 0;
+        offX[k] = clamp(toInt(fs[5], 0), -100000, 100000);
+        offY[k] = clamp(toInt(fs[6], 0), -100000, 100000);
+        effect[k] = toInt(fs[7], 0);
+        shadowColor[k] = toColor(fs[8], Color.black);
+
+        lines[k] = splitLines(param("PgText-" + k, ""));
+        speed[k] = clamp(toInt(param("PgTextSpeed-" + k), 0), 0, 1000);
+        String[] a = fields(param("PgTextAnimate-" + k, "6,0,0"), 3);
+        anim[k] = toInt(a[0], 6);
+        misc1[k] = clamp(toInt(a[1], 0), -1, MAX_DELAY_MS);
+        misc2[k] = clamp(toInt(a[2], 0), -1, MAX_DELAY_MS);
+    }
+
+    // =====================================================================
+    // Images
+    // =====================================================================
+
+    URL imageBase() {
+        URL base = null;
+        try {
+            base = getDocumentBase();
+        } catch (RuntimeException e) {
+            base = null;
+        }
+        if (base == null) {
+            try {
+                base = getCodeBase();
+            } catch (RuntimeException e) {
+                base = null;
+            }
+        }
+        return base;
+    }
+
+    // Every image is asked for once, however many banners name it.
+    void startImageLoading() {
+        String[] paths = new String[total + 1];
+        int n = 0;
+        if (borderType == 4 && borderImagePath.length() > 0)
+            paths[n++] = borderImagePath;
+        for (int k = 0; k < total; k++) {
+            String p = bkType[k] == 0 ? bkImagePath[k] : "";
+            if (p.length() == 0)
+                continue;
+            boolean seen = false;
+            for (int j = 0; j < n && !seen; j++)
+                seen = paths[j].equals(p);
+            if (!seen)
+                paths[n++] = p;
+        }
+        trackedPaths = new String[n];
+        trackedImages = new Image[n];
+        if (n == 0)
+            return;
+        URL base = imageBase();
+        tracker = new MediaTracker(this);
+        for (int j = 0; j < n; j++) {
+            trackedPaths[j] = paths[j];
+            String ref = replaceAll(paths[j].replace('\\', '/'), " ", "%20");
+            Image img = null;
+            try {
+                img = base != null ? getImage(base, ref) : getImage(new URL(ref));
+            } catch (Exception e) {
+                img = null;
+            }
+            trackedImages[j] = img;
+            if (img != null)
+                tracker.addImage(img, j);
+        }
+    }
+
+    // True once every image has arrived, failed, or the wait was too long.
+    boolean checkLoaded(long now) {
+        if (tracker == null)
+            return true;
+        if (loadStart < 0)
+            loadStart = now;
+        int done = 0;
+        for (int j = 0; j < trackedImages.length; j++) {
+            if (trackedImages[j] == null) {
+                done++;
+                continue;
+            }
+            tracker.checkID(j, true);
+            int st = tracker.statusID(j, false);
+            if ((st & (MediaTracker.COMPLETE | MediaTracker.ERRORED | MediaTracker.ABORTED)) != 0)
+                done++;
+        }
+        imagesDone = done;
+        return done >= trackedImages.length || now - loadStart > LOAD_TIMEOUT_MS;
+    }
+
+    BufferedImage loadedImage(String path) {
+        for (int j = 0; j < trackedPaths.length; j++) {
+            if (!trackedPaths[j].equals(path) || trackedImages[j] == null)
+                continue;
+            if (tracker != null && (tracker.statusID(j, false) & MediaTracker.COMPLETE) == 0)
+                return null;
+            return toBuffered(trackedImages[j]);
+        }
+        return null;
+    }
+
+    static BufferedImage toBuffered(Image img) {
+        int w = img.getWidth(null), h = img.getHeight(null);
+        if (w <= 0 || h <= 0)
+            return null;
+        BufferedImage b = new BufferedImage(w, h, BufferedImage.TYPE_INT_ARGB);
+        Graphics2D g = b.createGraphics();
+        g.drawImage(img, 0, 0, null);
+        g.dispose();
+        return b;
+    }
+
+    // Loaded images become plain in-memory images, so every later drawing
+    // of them is immediate.
+    void prepareImages() {
+        borderImage = borderType == 4 && borderImagePath.length() > 0 ? loadedImage(borderImagePath) : null;
+        for (int k = 0; k < total; k++)
+            bkImage[k] = bkType[k] == 0 && bkImagePath[k].length() > 0 ? loadedImage(bkImagePath[k]) : null;
+        bgCache = new BufferedImage[total];
+    }
+
+    // =====================================================================
+    // Layout and timeline
+    // =====================================================================
+
+    static void setHints(Graphics2D g) {
+        g.setRenderingHint(RenderingHints.KEY_ANTIALIASING, RenderingHints.VALUE_ANTIALIAS_ON);
+        g.setRenderingHint(RenderingHints.KEY_TEXT_ANTIALIASING, RenderingHints.VALUE_TEXT_ANTIALIAS_ON);
+    }
+
+    void layout(int w, int h) {
+        appW = w;
+        appH = h;
+        // Border styles 1 to 4 draw a frame of ApBorderWidth; style 0 none.
+        // An unknown style is drawn as a plain frame.
+        inset = borderType != 0 ? Math.min(borderWidth, Math.min(w, h) / 2) : 0;
+        ax = inset + marginH;
+        ay = inset + marginV;
+        aw = w - 2 * ax;
+        ah = h - 2 * ay;
+        if (aw < 1) {
+            ax = Math.max(0, w / 2);
+            aw = 1;
+        }
+        if (ah < 1) {
+            ay = Math.max(0, h / 2);
+            ah = 1;
+        }
+        BufferedImage b1 = new BufferedImage(w, h, BufferedImage.TYPE_INT_RGB);
+        BufferedImage b2 = new BufferedImage(w, h, BufferedImage.TYPE_INT_RGB);
+        curArea = new BufferedImage(aw, ah, BufferedImage.TYPE_INT_RGB);
+        prevArea = new BufferedImage(aw, ah, BufferedImage.TYPE_INT_RGB);
+        fxArea = new BufferedImage(aw, ah, BufferedImage.TYPE_INT_ARGB);
+        synchronized (bufLock) {
+            backBuf = b1;
+            shownBuf = b2;
+            Graphics2D g = b2.createGraphics();
+            g.setColor(appColor);
+            g.fillRect(0, 0, w, h);
+            g.dispose();
+        }
+        if (loaded)
+            bgCache = new BufferedImage[total];
+
+        Graphics2D g = b1.createGraphics();
+        setHints(g);
+        layoutTexts(g);
+        g.dispose();
+        computeTimeline();
+    }
+
+    void layoutTexts(Graphics2D g) {
+        int n = total;
+        ascent = new int[n];
+        descent = new int[n];
+        lineH = new int[n];
+        blockW = new int[n];
+        blockH = new int[n];
+        restX = new int[n];
+        restY = new int[n];
+        lineW = new int[n][];
+        letterX = new int[n][][];
+        letterCount = new int[n];
+        vsMulti = new boolean[n];
+        vsTop = new int[n];
+        for (int i = 0; i < n; i++) {
+            FontMetrics fm = g.getFontMetrics(font[i]);
+            ascent[i] = fm.getAscent();
+            descent[i] = fm.getDescent();
+            lineH[i] = Math.max(1, fm.getHeight());
+            String[] ls = lines[i];
+            lineW[i] = new int[ls.length];
+            letterX[i] = new int[ls.length][];
+            int bw = 0, count = 0;
+            for (int k = 0; k < ls.length; k++) {
+                lineW[i][k] = fm.stringWidth(ls[k]);
+                bw = Math.max(bw, lineW[i][k]);
+                int[] xs = new int[ls[k].length() + 1];
+                for (int j = 0; j < ls[k].length(); j++)
+                    xs[j + 1] = xs[j] + fm.charWidth(ls[k].charAt(j));
+                letterX[i][k] = xs;
+                count += ls[k].length();
+            }
+            letterCount[i] = count;
+            blockW[i] = bw;
+            blockH[i] = (ls.length - 1) * lineH[i] + ascent[i] + descent[i];
+
+            // align = horizontal * 3 + vertical; horizontal 0 middle, 1 left,
+            // 2 right; vertical 0 middle, 1 top, 2 bottom. A small pad keeps
+            // outlines and shadows off the edge.
+            int hz = align[i] / 3, vt = align[i] % 3, pad = 2;
+            int x = hz == 1 ? pad : hz == 2 ? aw - bw - pad : (aw - bw) / 2;
+            if (anim[i] == 1 && bw > aw)
+                x = pad;   // a ticker text longer than the banner stops with its start in view
+            restX[i] = x + offX[i];
+            restY[i] = vTop(vt, blockH[i], pad) + offY[i];
+            vsMulti[i] = anim[i] == 2 && ls.length > 1 && blockH[i] > ah;
+            vsTop[i] = vTop(vt, ascent[i] + descent[i], pad) + offY[i];
+        }
+    }
+
+    int vTop(int vt, int height, int pad) {
+        return vt == 1 ? pad : vt == 2 ? ah - height - pad : (ah - height) / 2;
+    }
+
+    int lineLeft(int i, int k) {
+        int hz = align[i] / 3;
+        int free = blockW[i] - lineW[i][k];
+        return restX[i] + (hz == 1 ? 0 : hz == 2 ? free : free / 2);
+    }
+
+    int baseline(int i, int k) {
+        return restY[i] + ascent[i] + k * lineH[i];
+    }
+
+    // PgTextSpeed runs from 0 (fastest) to 400 (slowest); this is the factor
+    // that every animation's pace is multiplied by: 1 at 0, 0.5 at 20.
+    static double rate(int speed) {
+        return 20.0 / (20.0 + Math.max(0, speed));
+    }
+
+    static int ms(double distance, double pixelsPerSecond) {
+        return distance <= 0 ? 0 : cap((long) Math.ceil(distance * 1000.0 / pixelsPerSecond));
+    }
+
+    static int cap(long ms) {
+        return (int) Math.max(0, Math.min(MAX_PHASE_MS, ms));
+    }
+
+    static boolean isTransition(int style) {
+        return style >= 0 && style <= 12;
+    }
+
+    // After its transition a banner runs through four phases:
+    //   in    the text's entrance (typing, scrolling in, fading in, ...)
+    //   hold  the text at rest: PgDelay, or the style's own showing time
+    //   out   the text's exit, for the styles that have one
+    //   rest  what remains of PgDelay for the styles that bring their own
+    //         showing time and exit (9, 10, 13), so the banner lasts at
+    //         least PgDelay after its entrance began
+    void computeTimeline() {
+        int n = total;
+        tConn = new int[n];
+        tIn = new int[n];
+        tHold = new int[n];
+        tOut = new int[n];
+        tRest = new int[n];
+        tStep = new int[n];
+        tScreen = new int[n];
+        bannerStart = new long[n];
+        bannerDur = new long[n];
+        long at = 0;
+        for (int i = 0; i < n; i++) {
+            double r = rate(speed[i]);
+            int d = delay[i];
+            int in = 0, hold = d, out = 0;
+            boolean ownTime = false;
+            switch (anim[i]) {
+            case 1: { // horizontal scrolling: in from the right, rest, out at the left
+                double v = 240 * r;
+                in = ms(aw - restX[i], v);
+                out = ms(restX[i] + blockW[i], v);
+                break;
+            }
+            case 2: { // vertical scrolling, up from the bottom
+                double v = 120 * r;
+                if (vsMulti[i]) {
+                    int h = ascent[i] + descent[i];
+                    tStep[i] = ms(ah - vsTop[i], v);                   // in
+                    int screenOut = ms(vsTop[i] + h, v);
+                    tScreen[i] = cap((long) tStep[i] + Math.max(0, misc1[i]) + screenOut);
+                    in = cap((long) (lines[i].length - 1) * tScreen[i] + tStep[i]);
+                } else {
+                    in = ms(ah - restY[i], v);
+                }
+                break;
+            }
+            case 3: // typing
+                tStep[i] = (int) (40 / r);
+                in = cap((long) letterCount[i] * tStep[i]);
+                break;
+            case 4: // letters dropping like rain
+                tStep[i] = (int) (60 / r);
+                in = cap((long) Math.max(0, letterCount[i] - 1) * tStep[i] + 450);
+                break;
+            case 5: // sliding with its track
+                in = (int) (600 / r) + 250;
+                break;
+            case 7: // fading in wholly
+                in = (int) (400 / r);
+                break;
+            case 8: // fading in along a direction
+                in = (int) (500 / r);
+                break;
+            case 9:
+            case 10: // smashing onto the banner, shown, then smashed apart
+                in = (int) (250 / r) + 150;
+                hold = misc1[i] > 0 ? misc1[i] : d;
+                out = (int) (300 / r) + 200;
+                ownTime = true;
+                break;
+            case 11: // carved out of the background
+                in = (int) (700 / r);
+                break;
+            case 12: // two parts meeting from two sides
+                in = (int) (600 / r);
+                break;
+            case 13: // moving banner: in, shown, out the other side
+                in = out = (int) (600 / r);
+                hold = misc2[i] > 0 ? misc2[i] : d;
+                ownTime = true;
+                break;
+            case 14: // drunk: reels for misc1, then stands still
+                in = misc1[i] > 0 ? misc1[i] : 2000;
+                break;
+            default: // 0 no text, 6 static, and anything unknown
+                break;
+            }
+            tConn[i] = isTransition(connStyle[i]) ? TRANSITION_MS : 0;
+            tIn[i] = in = cap(in);
+            tHold[i] = hold = cap(hold);
+            tOut[i] = out = cap(out);
+            tRest[i] = ownTime ? cap(d - ((long) in + hold + out)) : 0;
+            long dur = (long) tConn[i] + in + hold + out + tRest[i];
+            bannerDur[i] = Math.max(100, dur);
+            bannerStart[i] = at;
+            at += bannerDur[i];
+        }
+        cycle = Math.max(1, at);
+    }
+
+    // =====================================================================
+    // Frames
+    // =====================================================================
+
+    // The whole applet at play time t (milliseconds since the show began).
+    void renderFrame(Graphics2D g, long t) {
+        g.setColor(appColor);
+        g.fillRect(0, 0, appW, appH);
+        drawBorder(g);
+        if (!noticeOk) {
+            drawNotice(g);
+            currentBanner = -1;
+            return;
+        }
+        if (total == 0) {
+            currentBanner = -1;
+            return;
+        }
+        if (t < 0)
+            t = 0;
+        long tc = t % cycle;
+        int i = 0;
+        while (i < total - 1 && tc >= bannerStart[i] + bannerDur[i])
+            i++;
+        long local = tc - bannerStart[i];
+        currentBanner = i;
+
+        renderBanner(curArea, i, local - tConn[i], t);
+        if (local < tConn[i]) {
+            // The very first banner comes in over the bare applet background.
+            int p = (t < cycle && i == 0) ? -1 : (i + total - 1) % total;
+            if (p >= 0) {
+                renderBanner(prevArea, p, bannerDur[p] - tConn[p], t);
+            } else {
+                Graphics2D pg = prevArea.createGraphics();
+                pg.setColor(appColor);
+                pg.fillRect(0, 0, aw, ah);
+                pg.dispose();
+            }
+            drawTransition(g, connStyle[i], smooth((double) local / tConn[i]));
+        } else {
+            g.drawImage(curArea, ax, ay, null);
+        }
+    }
+
+    // Banner i into an area-sized image; tt is the time since its transition ended.
+    void renderBanner(BufferedImage img, int i, long tt, long t) {
+        Graphics2D g = img.createGraphics();
+        try {
+            drawBackground(g, i, t);
+            setHints(g);
+            drawBannerText(g, i, tt < 0 ? 0 : tt);
+        } finally {
+            g.dispose();
+        }
+    }
+
+    static double smooth(double p) {
+        p = p < 0 ? 0 : (p > 1 ? 1 : p);
+        return p * p * (3 - 2 * p);
+    }
+
+    static double easeOut(double p) {
+        p = p < 0 ? 0 : (p > 1 ? 1 : p);
+        return 1 - (1 - p) * (1 - p);
+    }
+
+    static double easeIn(double p) {
+        p = p < 0 ? 0 : (p > 1 ? 1 : p);
+        return p * p;
+    }
+
+    static double progress(long t, int length) {
+        return length <= 0 ? 1 : Math.min(1.0, Math.max(0.0, (double) t / length));
+    }
+
+    // PgConnStyle, the way banner i replaces the one before:
+    //   0      blend: the new banner fades in over the old one
+    //   1-4    cover: the new banner slides in over the old one, left to
+    //          right, right to left, top to bottom, bottom to top
+    //   5-8    push: the same four directions, pushing the old one out
+    //   9-12   diagonal wipe from a corner: left top, right bottom, right
+    //          top, left bottom
+    //   other  cut
+    void drawTransition(Graphics2D g, int style, double p) {
+        Graphics2D c = (Graphics2D) g.create(ax, ay, aw, ah);
+        try {
+            int ix = (int) Math.round(aw * (1 - p)), iy = (int) Math.round(ah * (1 - p));
+            int ox = (int) Math.round(aw * p), oy = (int) Math.round(ah * p);
+            switch (style) {
+            case 0:
+                c.drawImage(prevArea, 0, 0, null);
+                c.setComposite(AlphaComposite.getInstance(AlphaComposite.SRC_OVER, (float) p));
+                c.drawImage(curArea, 0, 0, null);
+                break;
+            case 1: case 2: case 3: case 4:
+                c.drawImage(prevArea, 0, 0, null);
+                c.drawImage(curArea, style == 1 ? -ix : style == 2 ? ix : 0, style == 3 ? -iy : style == 4 ? iy : 0, null);
+                break;
+            case 5:
+                c.drawImage(prevArea, ox, 0, null);
+                c.drawImage(curArea, -ix, 0, null);
+                break;
+            case 6:
+                c.drawImage(prevArea, -ox, 0, null);
+                c.drawImage(curArea, ix, 0, null);
+                break;
+            case 7:
+                c.drawImage(prevArea, 0, oy, null);
+                c.drawImage(curArea, 0, -iy, null);
+                break;
+            case 8:
+                c.drawImage(prevArea, 0, -oy, null);
+                c.drawImage(curArea, 0, iy, null);
+                break;
+            case 9: case 10: case 11: case 12: {
+                c.drawImage(prevArea, 0, 0, null);
+                // A triangle grows from the corner until it covers the area.
+                int sx = (int) Math.ceil(2 * aw * p), sy = (int) Math.ceil(2 * ah * p);
+                boolean right = style == 10 || style == 11, bottom = style == 10 || style == 12;
+                int cx = right ? aw : 0, cy = bottom ? ah : 0;
+                Polygon tri = new Polygon();
+                tri.addPoint(cx, cy);
+                tri.addPoint(right ? cx - sx : cx + sx, cy);
+                tri.addPoint(cx, bottom ? cy - sy : cy + sy);
+                c.clip(tri);
+                c.drawImage(curArea, 0, 0, null);
+                break;
+            }
+            default:
+                c.drawImage(curArea, 0, 0, null);
+                break;
+            }
+        } finally {
+            c.dispose();
+        }
+    }
+
+    // The loading screen: the message, and under it the bar when asked for.
+    void renderLoading(Graphics2D g) {
+        g.setColor(appColor);
+        g.fillRect(0, 0, appW, appH);
+        drawBorder(g);
+        setHints(g);
+        Color ink = contrast(appColor);
+        Font f = new Font("SansSerif", Font.PLAIN, 12);
+        g.setFont(f);
+        FontMetrics fm = g.getFontMetrics();
+        int barH = withBar ? 8 : 0, gap = withBar ? 6 : 0;
+        int textH = loadMessage.length() > 0 ? fm.getHeight() : 0;
+        int top = (appH - textH - gap - barH) / 2;
+        g.setColor(ink);
+        if (textH > 0)
+            g.drawString(loadMessage, (appW - fm.stringWidth(loadMessage)) / 2, top + fm.getAscent());
+        if (withBar) {
+            int bw = Math.max(10, Math.min(appW - 2 * inset - 20, 200));
+            int bx = (appW - bw) / 2, by = top + textH + gap;
+            int count = trackedImages.length;
+            double done = count == 0 ? 1 : (double) imagesDone / count;
+            g.drawRect(bx, by, bw - 1, barH - 1);
+            g.fillRect(bx + 2, by + 2, (int) ((bw - 4) * done), barH - 4);
+        }
+    }
+
+    // Without the right notice the applet shows the notice instead of banners.
+    void drawNotice(Graphics2D g) {
+        setHints(g);
+        g.setColor(contrast(appColor));
+        g.setFont(new Font("SansSerif", Font.PLAIN, 11));
+        FontMetrics fm = g.getFontMetrics();
+        // Word-wrap into the area.
+        String[] words = NOTICE.split(" ");
+        String[] rows = new String[words.length];
+        int n = 0;
+        String row = "";
+        for (int j = 0; j < words.length; j++) {
+            String next = row.length() == 0 ? words[j] : row + " " + words[j];
+            if (row.length() > 0 && fm.stringWidth(next) > aw - 4) {
+                rows[n++] = row;
+                row = words[j];
+            } else {
+                row = next;
+            }
+        }
+        rows[n++] = row;
+        int y = ay + (ah - n * fm.getHeight()) / 2 + fm.getAscent();
+        for (int j = 0; j < n; j++, y += fm.getHeight())
+            g.drawString(rows[j], ax + (aw - fm.stringWidth(rows[j])) / 2, y);
+    }
+
+    static Color mix(Color a, Color b, double f) {
+        return new Color((int) Math.round(a.getRed() + (b.getRed() - a.getRed()) * f),
+                         (int) Math.round(a.getGreen() + (b.getGreen() - a.getGreen()) * f),
+                         (int) Math.round(a.getBlue() + (b.getBlue() - a.getBlue()) * f));
+    }
+
+    static boolean isDark(Color c) {
+        return 0.299 * c.getRed() + 0.587 * c.getGreen() + 0.114 * c.getBlue() < 128;
+    }
+
+    // A colour that reads well on c.
+    static Color contrast(Color c) {
+        return isDark(c) ? mix(c, Color.white, 0.65) : mix(c, Color.black, 0.65);
+    }
+
+    // ApBorderType: 1 plain frame in a colour that stands off the applet
+    // background, 2 bulge (raised), 3 sunken, 4 the ApBKImg image tiled along
+    // the frame (a plain frame while there is no image). Any other non-zero
+    // value draws the plain frame.
+    void drawBorder(Graphics2D g) {
+        int b = inset;
+        if (b <= 0)
+            return;
+        int w = appW, h = appH;
+        if (borderType == 2 || borderType == 3) {
+            Color light = mix(appColor, Color.white, 0.7), dark = mix(appColor, Color.black, 0.6);
+            for (int k = 0; k < b; k++) {
+                double f = b == 1 ? 0 : (double) k / (b - 1) * 0.35;
+                Color tl = mix(borderType == 2 ? light : dark, appColor, f);
+                Color br = mix(borderType == 2 ? dark : light, appColor, f);
+                g.setColor(tl);
+                g.fillRect(k, k, w - 2 * k, 1);
+                g.fillRect(k, k, 1, h - 2 * k);
+                g.setColor(br);
+                g.fillRect(k, h - 1 - k, w - 2 * k, 1);
+                g.fillRect(w - 1 - k, k + 1, 1, h - 2 * k - 1);
+            }
+            return;
+        }
+        if (borderType == 4 && borderImage != null) {
+            Graphics2D c = (Graphics2D) g.create();
+            c.clipRect(0, 0, w, b);
+            tile(c, borderImage, w, h);
+            c.dispose();
+            c = (Graphics2D) g.create();
+            c.clipRect(0, h - b, w, b);
+            tile(c, borderImage, w, h);
+            c.dispose();
+            c = (Graphics2D) g.create();
+            c.clipRect(0, b, b, h - 2 * b);
+            tile(c, borderImage, w, h);
+            c.dispose();
+            c = (Graphics2D) g.create();
+            c.clipRect(w - b, b, b, h - 2 * b);
+            tile(c, borderImage, w, h);
+            c.dispose();
+            return;
+        }
+        g.setColor(contrast(appColor));
+        g.fillRect(0, 0, w, b);
+        g.fillRect(0, h - b, w, b);
+        g.fillRect(0, b, b, h - 2 * b);
+        g.fillRect(w - b, b, b, h - 2 * b);
+    }
+
+    static void tile(Graphics2D g, BufferedImage img, int w, int h) {
+        int iw = img.getWidth(), ih = img.getHeight();
+        for (int y = 0; y < h; y += ih)
+            for (int x = 0; x < w; x += iw)
+                g.drawImage(img, x, y, null);
+    }
+
+    // =====================================================================
+    // Backgrounds
+    // =====================================================================
+
+    // The background of banner i, moved along by BackMoveSpeed where its fill
+    // can move: images and the two textures scroll to the left and wrap
+    // around. 0 keeps every background still; 1 is the fastest, 400 slow.
+    void drawBackground(Graphics2D g, int i, long t) {
+        if (bgCache == null || bgCache.length != total)
+            bgCache = new BufferedImage[total];
+        if (bgCache[i] == null)
+            bgCache[i] = buildBackground(i);
+        BufferedImage bg = bgCache[i];
+        int cw = bg.getWidth();
+        if (!movable(i) || backMoveSpeed <= 0) {
+            g.drawImage(bg, 0, 0, null);
+            return;
+        }
+        double pxPerSecond = 4000.0 / (backMoveSpeed + 20);
+        int off = (int) ((long) (t * pxPerSecond / 1000.0) % cw);
+        g.drawImage(bg, -off, 0, null);
+        if (cw - off < aw)
+            g.drawImage(bg, cw - off, 0, null);
+    }
+
+    boolean movable(int i) {
+        return (bkType[i] == 0 && bkImage[i] != null) || bkType[i] == 2 || bkType[i] == 3;
+    }
+
+    // The width over which a fill repeats, so that moving it wraps without a seam.
+    int period(int i) {
+        if (bkType[i] == 0 && bkImage[i] != null && bkPut[i] == 1)
+            return bkImage[i].getWidth();
+        if (bkType[i] == 2)
+            return 16;
+        if (bkType[i] == 3)
+            return 6;
+        return 0;
+    }
+
+    // PgBKStyle type, with c the banner colour:
+    //   0      image over c; puttype 0 centred at its own size, 1 tiled from
+    //          the top left corner, any other value stretched over the area.
+    //          A missing image leaves c.
+    //   1      c
+    //   2      canvas: a fine woven texture in shades of c
+    //   3      pinstripe: c with thin light vertical stripes
+    //   4-7    horizontal gradient, left to right: c to black, c to white,
+    //          black to c, white to c
+    //   8-11   vertical gradient, top to bottom, the same four
+    //   12-15  horizontal shade: the first colour at both sides, the second
+    //          in the middle: black/c, white/c, c/black, c/white
+    //   16-19  vertical shade, the same four from top and bottom to the middle
+    //   other  c
+    BufferedImage buildBackground(int i) {
+        int h = ah;
+        int per = period(i);
+        boolean moving = backMoveSpeed > 0 && movable(i);
+        if (moving && per == 0) {
+            // A picture that does not repeat by itself moves as the picture
+            // followed by its mirror image, so both joins are seamless.
+            BufferedImage one = paintFill(i, aw, h);
+            BufferedImage two = new BufferedImage(2 * aw, h, BufferedImage.TYPE_INT_RGB);
+            Graphics2D g = two.createGraphics();
+            g.drawImage(one, 0, 0, null);
+            g.drawImage(one, 2 * aw, 0, aw, h, 0, 0, aw, h, null);
+            g.dispose();
+            return two;
+        }
+        return paintFill(i, moving ? ((aw + per - 1) / per) * per : aw, h);
+    }
+
+    BufferedImage paintFill(int i, int w, int h) {
+        BufferedImage img = new BufferedImage(w, h, BufferedImage.TYPE_INT_RGB);
+        Graphics2D g = img.createGraphics();
+        Color c = bkColor[i];
+        g.setColor(c);
+        g.fillRect(0, 0, w, h);
+        int type = bkType[i];
+        if (type == 0) {
+            BufferedImage pic = bkImage[i];
+            if (pic != null) {
+                int iw = pic.getWidth(), ih = pic.getHeight();
+                if (bkPut[i] == 0)
+                    g.drawImage(pic, (w - iw) / 2, (h - ih) / 2, null);
+                else if (bkPut[i] == 1)
+                    tile(g, pic, w, h);
+                else {
+                    g.setRenderingHint(RenderingHints.KEY_INTERPOLATION, RenderingHints.VALUE_INTERPOLATION_BILINEAR);
+                    g.drawImage(pic, 0, 0, w, h, null);
+                }
+            }
+        } else if (type == 2) {
+            canvas(img, c);
+        } else if (type == 3) {
+            Color s1 = mix(c, Color.white, 0.28), s2 = mix(c, Color.white, 0.10);
+            for (int x = 0; x < w; x += 6) {
+                g.setColor(s1);
+                g.fillRect(x, 0, 1, h);
+                g.setColor(s2);
+                g.fillRect(x + 1, 0, 1, h);
+            }
+        } else if (type >= 4 && type <= 19) {
+            int v = (type - 4) % 4;
+            Color a, b;
+            if (type <= 11) {
+                a = v < 2 ? c : (v == 2 ? Color.black : Color.white);
+                b = v < 2 ? (v == 0 ? Color.black : Color.white) : c;
+            } else {
+                a = v < 2 ? (v == 0 ? Color.black : Color.white) : c;
+                b = v < 2 ? c : (v == 2 ? Color.black : Color.white);
+            }
+            boolean horizontal = type <= 7 || (type >= 12 && type <= 15);
+            boolean shade = type >= 12;
+            float ex = horizontal ? (shade ? w / 2f : w) : 0, ey = horizontal ? 0 : (shade ? h / 2f : h);
+            g.setPaint(new GradientPaint(0, 0, a, ex, ey, b, shade));
+            g.fillRect(0, 0, w, h);
+        }
+        g.dispose();
+        return img;
+    }
+
+    // A woven look: threads two pixels wide crossing over and under, with a
+    // little grain, repeating every 16 pixels.
+    static void canvas(BufferedImage img, Color c) {
+        int w = img.getWidth(), h = img.getHeight();
+        int lift = isDark(c) ? 22 : 16;
+        for (int y = 0; y < h; y++) {
+            for (int x = 0; x < w; x++) {
+                int px = x & 15, py = y & 15;
+                boolean over = (((px >> 2) + (py >> 2)) & 1) == 0;
+                int d = over ? ((py & 3) == 0 ? -lift : lift / 3) : ((px & 3) == 0 ? -lift : 0);
+                d += (int) (rnd(px * 16 + py, 7) * 10) - 5;
+                img.setRGB(x, y, shift(c, d));
+            }
+        }
+    }
+
+    static int shift(Color c, int d) {
+        int r = clamp(c.getRed() + d, 0, 255), gr = clamp(c.getGreen() + d, 0, 255), b = clamp(c.getBlue() + d, 0, 255);
+        return (r << 16) | (gr << 8) | b;
+    }
+
+    // A repeatable number in [0, 1) for n.
+    static double rnd(int n, int salt) {
+        double v = Math.sin(n * 12.9898 + salt * 78.233) * 43758.5453;
+        return v - Math.floor(v);
+    }
+
+    // =====================================================================
+    // Texts
+    // =====================================================================
+
+    static void setAlpha(Graphics2D g, double a) {
+        a = a < 0 ? 0 : (a > 1 ? 1 : a);
+        g.setComposite(AlphaComposite.getInstance(AlphaComposite.SRC_OVER, (float) a));
+    }
+
+    // One piece of text of banner i at baseline (x, y), with the chosen layers.
+    // FontStyle effect: 0 normal; 1 outline, a ring in the shadow colour;
+    // 2 sunken, dark above left and light below right; 3 bulge, the other
+    // way round; 4 shadow, the shadow colour below right.
+    void drawText(Graphics2D g, int i, String s, float x, float y, int layers) {
+        if (s.length() == 0)
+            return;
+        g.setFont(font[i]);
+        int e = Math.max(1, Math.round(fontSize[i] / 22f));
+        int d = Math.max(2, Math.round(fontSize[i] / 12f));
+        if ((layers & L_SHADOW) != 0) {
+            g.setColor(shadowColor[i]);
+            g.drawString(s, x + d, y + d);
+        }
+        if ((layers & L_RELIEF) != 0)
+            relief(g, s, x, y, e, false);
+        if ((layers & L_BACK) != 0) {
+            switch (effect[i]) {
+            case 1:
+                g.setColor(shadowColor[i]);
+                for (int dx = -e; dx <= e; dx += e)
+                    for (int dy = -e; dy <= e; dy += e)
+                        if (dx != 0 || dy != 0)
+                            g.drawString(s, x + dx, y + dy);
+                break;
+            case 2:
+                relief(g, s, x, y, e, false);
+                break;
+            case 3:
+                relief(g, s, x, y, e, true);
+                break;
+            case 4:
+                g.setColor(shadowColor[i]);
+                g.drawString(s, x + d, y + d);
+                break;
+            default:
+                break;
+            }
+        }
+        if ((layers & L_FACE) != 0) {
+            g.setColor(fontColor[i]);
+            g.drawString(s, x, y);
+        }
+    }
+
+    static final Color RELIEF_LIGHT = new Color(255, 255, 255, 170);
+    static final Color RELIEF_DARK = new Color(0, 0, 0, 170);
+
+    static void relief(Graphics2D g, String s, float x, float y, int e, boolean raised) {
+        g.setColor(raised ? RELIEF_LIGHT : RELIEF_DARK);
+        g.drawString(s, x - e, y - e);
+        g.setColor(raised ? RELIEF_DARK : RELIEF_LIGHT);
+        g.drawString(s, x + e, y + e);
+    }
+
+    // The whole text block of banner i moved by (dx, dy) from its place.
+    void drawBlock(Graphics2D g, int i, double dx, double dy, int layers) {
+        for (int k = 0; k < lines[i].length; k++)
+            drawText(g, i, lines[i][k], (float) (lineLeft(i, k) + dx), (float) (baseline(i, k) + dy), layers);
+    }
+
+    // Where a text starts when it comes in travelling in direction dir:
+    // 0 top to bottom, 1 bottom to top, 2 left to right, 3 right to left.
+    double[] entry(int i, int dir) {
+        switch (dir) {
+        case 1: return new double[] {0, ah - restY[i]};
+        case 2: return new double[] {-(restX[i] + blockW[i] + 4), 0};
+        case 3: return new double[] {aw - restX[i] + 4, 0};
+        default: return new double[] {0, -(restY[i] + blockH[i] + 4)};
+        }
+    }
+
+    static int opposite(int dir) {
+        return dir == 0 ? 1 : dir == 1 ? 0 : dir == 2 ? 3 : 2;
+    }
+
+    // PgTextAnimate type, at time t after the banner's transition:
+    //   0  no text                   1  horizontal scrolling (ticker)
+    //   2  vertical scrolling        3  typing
+    //   4  letters dropping in       5  sliding in with a fading track
+    //   6  static                    7  fading in
+    //   8  fading in along misc1's direction
+    //   9  smashing in anchored at its left border, shown misc1, smashed apart
+    //   10 the same, zooming about its middle
+    //   11 carved out of the background
+    //   12 two parts from two sides (misc1 direction, misc2 0 even and odd
+    //      lines - letters for a one-line text - 1 text and its shadow)
+    //   13 moving banner: in from misc1's direction, shown misc2, out
+    //   14 drunk: reeling letters for misc1, then still
+    // Any other value is drawn static.
+    void drawBannerText(Graphics2D g, int i, long t) {
+        int in = tIn[i], hold = tHold[i], out = tOut[i];
+        switch (anim[i]) {
+        case 0:
+            return;
+        case 1: {
+            double x;
+            if (t < in)
+                x = aw + (restX[i] - aw) * progress(t, in);
+            else if (t < in + hold)
+                x = restX[i];
+            else
+                x = restX[i] - (restX[i] + blockW[i] + 4) * progress(t - in - hold, out);
+            drawBlock(g, i, x - restX[i], 0, L_ALL);
+            return;
+        }
+        case 2:
+            drawVerticalScroll(g, i, t);
+            return;
+        case 3:
+            drawTyping(g, i, t);
+            return;
+        case 4:
+            drawRain(g, i, t);
+            return;
+        case 5: {
+            int dir = misc1[i] == 1 ? 1 : misc1[i] == 2 || misc1[i] == 3 ? misc1[i] : 0;
+            double[] from = entry(i, dir);
+            int move = in - 250;
+            for (int k = 4; k >= 1; k--) {
+                long tk = t - k * 60L;
+                if (tk < 0 || t >= in)
+                    continue;
+                double f = 1 - easeOut(progress(tk, move));
+                setAlpha(g, 0.12 * (5 - k));
+                drawBlock(g, i, from[0] * f, from[1] * f, L_FACE);
+            }
+            double f = 1 - easeOut(progress(t, move));
+            setAlpha(g, 1);
+            drawBlock(g, i, from[0] * f, from[1] * f, L_ALL);
+            return;
+        }
+        case 7:
+            setAlpha(g, progress(t, in));
+            drawBlock(g, i, 0, 0, L_ALL);
+            setAlpha(g, 1);
+            return;
+        case 8:
+            drawDirectionalFade(g, i, t);
+            return;
+        case 9:
+        case 10:
+            drawSmash(g, i, t);
+            return;
+        case 11: {
+            double p = progress(t, in);
+            setAlpha(g, Math.min(1, p * 2));
+            drawBlock(g, i, 0, 0, L_RELIEF);
+            if (p > 0.5) {
+                setAlpha(g, (p - 0.5) * 2);
+                drawBlock(g, i, 0, 0, L_ALL);
+            }
+            setAlpha(g, 1);
+            return;
+        }
+        case 12:
+            drawTwoParts(g, i, t);
+            return;
+        case 13: {
+            double[] from = entry(i, clamp(misc1[i], 0, 3));
+            double[] to = entry(i, opposite(clamp(misc1[i], 0, 3)));
+            double dx, dy;
+            if (t < in) {
+                double f = 1 - easeOut(progress(t, in));
+                dx = from[0] * f;
+                dy = from[1] * f;
+            } else if (t < in + hold) {
+                dx = dy = 0;
+            } else {
+                double f = easeIn(progress(t - in - hold, out));
+                dx = to[0] * f;
+                dy = to[1] * f;
+            }
+            drawBlock(g, i, dx, dy, L_ALL);
+            return;
+        }
+        case 14:
+            drawDrunk(g, i, t);
+            return;
+        default:
+            drawBlock(g, i, 0, 0, L_ALL);
+            return;
+        }
+    }
+
+    // Whether a letter of banner i near (x, y) can touch the banner area;
+    // long texts are drawn letter by letter only where they can be seen.
+    boolean nearArea(int i, double x, double y) {
+        double m = fontSize[i] * 2 + 8;
+        return x > -m && x < aw + m && y > -m && y < ah + m;
+    }
+
+    void drawVerticalScroll(Graphics2D g, int i, long t) {
+        int in = tIn[i];
+        if (!vsMulti[i]) {
+            double y = ah + (restY[i] - ah) * progress(t, in);
+            drawBlock(g, i, 0, y - restY[i], L_ALL);
+            return;
+        }
+        // One line per screen: each comes up, waits misc1, leaves at the top;
+        // the last one stays.
+        int n = lines[i].length, top = vsTop[i], h = ascent[i] + descent[i];
+        int screen = tScreen[i] <= 0 ? n - 1 : (int) Math.min(n - 1, t / tScreen[i]);
+        long ts = t - (long) screen * tScreen[i];
+        int sin = tStep[i], wait = Math.max(0, misc1[i]);
+        double y;
+        if (ts < sin)
+            y = ah + (top - ah) * progress(ts, sin);
+        else if (screen == n - 1 || ts < sin + wait)
+            y = top;
+        else
+            y = top - (top + h) * progress(ts - sin - wait, tScreen[i] - sin - wait);
+        drawText(g, i, lines[i][screen], lineLeft(i, screen), (float) (y + ascent[i]), L_ALL);
+    }
+
+    void drawTyping(Graphics2D g, int i, long t) {
+        int step = Math.max(1, tStep[i]);
+        long shown = t / step;
+        boolean typing = shown < letterCount[i];
+        for (int k = 0; k < lines[i].length; k++) {
+            String s = lines[i][k];
+            int len = (int) Math.min(s.length(), Math.max(0, shown));
+            drawText(g, i, s.substring(0, len), lineLeft(i, k), baseline(i, k), L_ALL);
+            if (typing && len < s.length()) {
+                // A blinking caret after the last letter typed.
+                if ((t / 250) % 2 == 0) {
+                    g.setColor(fontColor[i]);
+                    int cx = lineLeft(i, k) + letterX[i][k][len] + 1;
+                    g.fillRect(cx, baseline(i, k) - ascent[i] + 2, Math.max(1, fontSize[i] / 12), ascent[i]);
+                }
+                return;
+            }
+            shown -= s.length();
+        }
+    }
+
+    // Each letter falls from above the banner with growing speed, one after another.
+    void drawRain(Graphics2D g, int i, long t) {
+        int step = tStep[i], j = 0;
+        for (int k = 0; k < lines[i].length; k++) {
+            String s = lines[i][k];
+            int x0 = lineLeft(i, k), y0 = baseline(i, k);
+            for (int m = 0; m < s.length(); m++, j++) {
+                long tj = t - (long) j * step;
+                if (tj <= 0)
+                    continue;
+                double f = easeIn(progress(tj, 450));
+                double fall = (y0 + descent[i] + 2) * (1 - f);
+                if (!nearArea(i, x0 + letterX[i][k][m], y0 - fall))
+                    continue;
+                drawText(g, i, s.substring(m, m + 1), x0 + letterX[i][k][m], (float) (y0 - fall), L_ALL);
+            }
+        }
+    }
+
+    // The text shows up along misc1's direction with a soft edge running ahead.
+    void drawDirectionalFade(Graphics2D g, int i, long t) {
+        double p = progress(t, tIn[i]);
+        if (p >= 1) {
+            drawBlock(g, i, 0, 0, L_ALL);
+            return;
+        }
+        Graphics2D f = fxArea.createGraphics();
+        f.setComposite(AlphaComposite.Clear);
+        f.fillRect(0, 0, aw, ah);
+        f.setComposite(AlphaComposite.SrcOver);
+        setHints(f);
+        drawBlock(f, i, 0, 0, L_ALL);
+        int dir = clamp(misc1[i], 0, 3);
+        boolean vertical = dir < 2;
+        double start = vertical ? restY[i] - 4 : restX[i] - 4;
+        double length = (vertical ? blockH[i] : blockW[i]) + 8;
+        double band = Math.max(8, length * 0.35);
+        double edge = start - band + (length + band) * p; // the fully shown side ends here
+        boolean reverse = dir == 1 || dir == 3;
+        if (reverse)
+            edge = start + length + band - (length + band) * p;
+        float e0 = (float) edge, e1 = (float) (reverse ? edge - band : edge + band);
+        Color solid = new Color(0, 0, 0, 255), clear = new Color(0, 0, 0, 0);
+        GradientPaint mask = vertical ? new GradientPaint(0, e0, solid, 0, e1, clear)
+                                      : new GradientPaint(e0, 0, solid, e1, 0, clear);
+        f.setComposite(AlphaComposite.DstIn);
+        f.setPaint(mask);
+        f.fillRect(0, 0, aw, ah);
+        f.dispose();
+        g.drawImage(fxArea, 0, 0, null);
+    }
+
+    void drawSmash(Graphics2D g, int i, long t) {
+        int in = tIn[i], hold = tHold[i], out = tOut[i];
+        boolean left = anim[i] == 9;
+        double cx = left ? restX[i] : restX[i] + blockW[i] / 2.0, cy = restY[i] + blockH[i] / 2.0;
+        if (t < in) {
+            // Flies in large and lands with a little shake.
+            int fly = in - 150;
+            double p = progress(t, fly);
+            double scale = 1 + 2.5 * (1 - easeOut(p));
+            double shake = t > fly ? Math.sin(t * 0.09) * 3 * (1 - progress(t - fly, 150)) : 0;
+            Graphics2D z = (Graphics2D) g.create();
+            z.translate(cx + shake, cy);
+            z.scale(scale, scale);
+            z.translate(-cx, -cy);
+            setAlpha(z, p);
+            drawBlock(z, i, 0, 0, L_ALL);
+            z.dispose();
+            return;
+        }
+        if (t < in + hold) {
+            drawBlock(g, i, 0, 0, L_ALL);
+            return;
+        }
+        double p = progress(t - in - hold, out);
+        if (p >= 1)
+            return;
+        // Apart: every letter flies off its own way, spinning and fading.
+        int j = 0;
+        double reach = Math.max(aw, ah) * 0.8;
+        for (int k = 0; k < lines[i].length; k++) {
+            String s = lines[i][k];
+            int x0 = lineLeft(i, k), y0 = baseline(i, k);
+            for (int m = 0; m < s.length(); m++, j++) {
+                if (s.charAt(m) == ' ')
+                    continue;
+                int lw = letterX[i][k][m + 1] - letterX[i][k][m];
+                double lx = x0 + letterX[i][k][m] + lw / 2.0, ly = y0 - ascent[i] / 2.0;
+                double ang = Math.atan2(ly - cy, lx - cx) + (rnd(j, 1) - 0.5) * 1.6;
+                double dist = reach * easeIn(p) * (0.5 + rnd(j, 2));
+                double px = lx + Math.cos(ang) * dist, py = ly + Math.sin(ang) * dist;
+                if (!nearArea(i, px, py))
+                    continue;
+                Graphics2D z = (Graphics2D) g.create();
+                z.translate(px, py);
+                z.rotate((rnd(j, 3) - 0.5) * 6 * p);
+                setAlpha(z, 1 - p);
+                drawText(z, i, s.substring(m, m + 1), (float) (-lw / 2.0), (float) (ascent[i] / 2.0), L_ALL);
+                z.dispose();
+            }
+        }
+    }
+
+    void drawTwoParts(Graphics2D g, int i, long t) {
+        int dir = clamp(misc1[i], 0, 3);
+        double[] a = entry(i, dir), b = entry(i, opposite(dir));
+        double f = 1 - easeOut(progress(t, tIn[i]));
+        if (misc2[i] == 1) {
+            // The shadow from one side, the text from the other.
+            drawBlock(g, i, a[0] * f, a[1] * f, L_SHADOW);
+            drawBlock(g, i, b[0] * f, b[1] * f, effect[i] == 4 ? L_FACE : L_ALL);
+            return;
+        }
+        String[] ls = lines[i];
+        if (ls.length > 1) {
+            for (int k = 0; k < ls.length; k++) {
+                double[] o = k % 2 == 0 ? a : b;
+                drawText(g, i, ls[k], (float) (lineLeft(i, k) + o[0] * f), (float) (baseline(i, k) + o[1] * f), L_ALL);
+            }
+            return;
+        }
+        String s = ls[0];
+        for (int m = 0; m < s.length(); m++) {
+            double[] o = m % 2 == 0 ? a : b;
+            double x = lineLeft(i, 0) + letterX[i][0][m] + o[0] * f, y = baseline(i, 0) + o[1] * f;
+            if (nearArea(i, x, y))
+                drawText(g, i, s.substring(m, m + 1), (float) x, (float) y, L_ALL);
+        }
+    }
+
+    void drawDrunk(Graphics2D g, int i, long t) {
+        double p = progress(t, tIn[i]);
+        if (p >= 1) {
+            drawBlock(g, i, 0, 0, L_ALL);
+            return;
+        }
+        double amp = fontSize[i] * 0.35 * (1 - p);
+        double w = 2 * Math.PI * (0.4 + 1.2 * rate(speed[i])) * t / 1000.0;
+        int j = 0;
+        for (int k = 0; k < lines[i].length; k++) {
+            String s = lines[i][k];
+            int x0 = lineLeft(i, k), y0 = baseline(i, k);
+            for (int m = 0; m < s.length(); m++, j++) {
+                int lw = letterX[i][k][m + 1] - letterX[i][k][m];
+                double lx = x0 + letterX[i][k][m] + lw / 2.0 + amp * 0.4 * Math.sin(w * 0.7 + j * 1.7);
+                double ly = y0 + amp * Math.sin(w + j * 0.9);
+                if (!nearArea(i, lx, ly))
+                    continue;
+                Graphics2D z = (Graphics2D) g.create();
+                z.translate(lx, ly);
+                z.rotate(0.45 * (1 - p) * Math.sin(w * 0.8 + j * 1.3));
+                drawText(z, i, s.substring(m, m + 1), (float) (-lw / 2.0), 0f, L_ALL);
+                z.dispose();
+            }
+        }
+    }
+
+    // =====================================================================
+    // Links
+    // =====================================================================
+
+    boolean hasLink(int i) {
+        return noticeOk && i >= 0 && i < total && url[i].length() > 0;
+    }
+
+    // The hand over a banner with a link, and its address in the status line.
+    void updateCursor() {
+        int i = mouseInside ? currentBanner : -1;
+        if (i == cursorBanner)
+            return;
+        cursorBanner = i;
+        boolean link = hasLink(i);
+        setCursor(Cursor.getPredefinedCursor(link ? Cursor.HAND_CURSOR : Cursor.DEFAULT_CURSOR));
+        try {
+            showStatus(link ? url[i] : "");
+        } catch (RuntimeException e) {
+            // No context to tell.
+        }
+    }
+
+    // PgURL-k relative to the page, shown in UrlTarget-k ("_self" when empty).
+    void openLink(int i) {
+        if (!loaded || !hasLink(i))
+            return;
+        try {
+            URL base = imageBase();
+            URL u = base != null ? new URL(base, url[i]) : new URL(url[i]);
+            getAppletContext().showDocument(u, target[i]);
+        } catch (Exception e) {
+            try {
+                showStatus("Cannot open " + url[i]);
+            } catch (RuntimeException e2) {
+                // No context to tell.
+            }
+        }
+    }
+
+    public void mouseClicked(MouseEvent e) {
+        openLink(currentBanner);
+    }
+
+    public void mousePressed(MouseEvent e) {
+    }
+
+    public void mouseReleased(MouseEvent e) {
+    }
+
+    public void mouseEntered(MouseEvent e) {
+        mouseInside = true;
+    }
+
+    public void mouseExited(MouseEvent e) {
+        mouseInside = false;
+    }
+
+    public void mouseMoved(MouseEvent e) {
+        mouseInside = true;
+    }
+
+    public void mouseDragged(MouseEvent e) {
+    }
+}
