@@ -1,10 +1,10 @@
 #include "host/shell/mainframe.h"
 
+#include "host/document/commandids.h"
 #include "host/document/managetemplatesdlg.h"
 #include "host/document/pallimatooldoc.h"
-#include "host/shell/commandids.h"
-#include "host/shell/hostpictures.h"
-#include "host/shell/pallimatoolview.h"
+#include "host/output/hostpictures.h"
+#include "host/output/pallimatoolview.h"
 #include "platform/registry/profile.h"
 #include "platform/ui/uiservices.h"
 #include "resources/host/hostresources.h"

@@ -1,11 +1,11 @@
 #include "host/shell/pallimatoolapp.h"
 
+#include "host/document/commandids.h"
 #include "host/document/pallimatooldoc.h"
 #include "host/output/outputcommands.h"
-#include "host/shell/commandids.h"
+#include "host/output/pallimatoolview.h"
 #include "host/shell/commandline.h"
 #include "host/shell/mainframe.h"
-#include "host/shell/pallimatoolview.h"
 #include "platform/automation/classregistry.h"
 #include "platform/registry/registry.h"
 #include "platform/ui/document.h"

@@ -6,8 +6,8 @@
 #include "common/colorlabel.h"
 #include "host/document/widgetname.h"
 #include "host/document/widgetnamedlg.h"
-#include "host/shell/bitmapbutton.h"
-#include "host/shell/hostpictures.h"
+#include "host/output/bitmapbutton.h"
+#include "host/output/hostpictures.h"
 #include "tests/support/fakepagelet.h"
 
 #include <QAction>

@@ -3,11 +3,11 @@
 // object with its main window and guide page, on a registry, a server
 // folder and an app folder of the test's own, with the scripted services.
 
+#include "host/document/commandids.h"
 #include "host/document/pallimatooldoc.h"
-#include "host/shell/commandids.h"
+#include "host/output/pallimatoolview.h"
 #include "host/shell/mainframe.h"
 #include "host/shell/pallimatoolapp.h"
-#include "host/shell/pallimatoolview.h"
 #include "platform/ui/scripteduiservices.h"
 #include "resources/host/hostresources.h"
 #include "tests/support/testsupport.h"

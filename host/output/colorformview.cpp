@@ -1,4 +1,4 @@
-#include "host/shell/colorformview.h"
+#include "host/output/colorformview.h"
 
 #include "common/colorlabel.h"
 

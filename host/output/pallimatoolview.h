@@ -4,7 +4,7 @@
 // add it to a web page) with picture buttons, and the Edit menu's
 // Configure and Rename.
 
-#include "host/shell/colorformview.h"
+#include "host/output/colorformview.h"
 #include "platform/ui/commandrouter.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "host/shell/bitmapbutton.h"
+#include "host/output/bitmapbutton.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "host/shell/hostpictures.h"
+#include "host/output/hostpictures.h"
 
 #include "resources/host/hostresources.h"
 
