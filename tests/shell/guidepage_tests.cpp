@@ -11,6 +11,8 @@
 #include "tests/support/fakepagelet.h"
 
 #include <QAction>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -352,6 +354,42 @@ TEST_F(GuidePage, ContextHelpTopicsOfTheControls)
         if (action->text() == "Tips")
             tips = Frame().ToolBar()->widgetForAction(action);
     EXPECT_EQ(ContextHelpTopic(tips), 0x10000u + ID_HELP_WORK_WITH_PALLIMA);
+}
+
+TEST_F(GuidePage, ShiftF1ThenAClickOpensTheTopicOfWhatWasClicked)
+{
+    CBitmapButton* configure = View().Button(IDC_CONFIGURE);
+    struct Case {
+        const char* what;
+        bool escape;
+        std::vector<DWORD> topics;
+    };
+    for (const Case c : {Case{"a click", false, {0x10000 + IDC_CONFIGURE}}, Case{"Escape", true, {}}}) {
+        SCOPED_TRACE(c.what);
+        ui.Clear();
+        CFakePagelet& pagelet = UseFakePagelet();
+        pagelet.configCalls = 0;
+        Frame().MenuAction(ID_CONTEXT_HELP)->trigger();
+        const QPointF inside(10, 10);
+        if (c.escape) {
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(configure, &key);
+        }
+        QMouseEvent press(QEvent::MouseButtonPress, inside, configure->mapToGlobal(inside), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(configure, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, inside, configure->mapToGlobal(inside), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(configure, &release);
+        QApplication::processEvents();
+        std::vector<DWORD> topics;
+        for (const auto& record : ui.RecordsOf(EUiExchange::Help))
+            topics.push_back(record.helpData);
+        EXPECT_EQ(topics, c.topics);
+        // In help mode the click chooses the topic and does nothing else;
+        // after Escape the button works again.
+        EXPECT_EQ(pagelet.configCalls, c.escape ? 1 : 0);
+    }
 }
 
 TEST_F(GuidePage, NewPageFromTheProgramPutsTheSupportFilesBesideThePage)
