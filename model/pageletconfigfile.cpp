@@ -1,8 +1,8 @@
 #include "model/pageletconfigfile.h"
 
-#include "platform/base/memory.h"
-
+#include "platform/base/asciicase.h"
 #include "platform/base/files.h"
+#include "platform/base/memory.h"
 #include "platform/base/numbers.h"
 
 #include <algorithm>
@@ -44,22 +44,6 @@ std::string_view Trim(std::string_view text)
     while (end > begin && IsBlank(text[end - 1]))
         --end;
     return text.substr(begin, end - begin);
-}
-
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
-            return false;
-    }
-    return true;
 }
 
 // A key line has a "=": the key is before the first one, the value after it.

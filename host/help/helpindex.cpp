@@ -1,5 +1,7 @@
 #include "host/help/helpindex.h"
 
+#include "platform/base/asciicase.h"
+
 #include <charconv>
 
 namespace {
@@ -16,19 +18,6 @@ std::vector<std::string_view> SplitTabs(std::string_view line)
         start = tab + 1;
     }
     return fields;
-}
-
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-std::string LowerAscii(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = Lower(c);
-    return out;
 }
 
 } // namespace
@@ -94,10 +83,10 @@ std::string CHelpIndex::TitleOf(const std::string& file) const
 
 std::vector<CHelpKeyword> CHelpIndex::FindKeywords(std::string_view text) const
 {
-    const std::string wanted = LowerAscii(text);
+    const std::string wanted = FoldAscii(text);
     std::vector<CHelpKeyword> found;
     for (const CHelpKeyword& entry : m_keywords)
-        if (LowerAscii(entry.keyword).find(wanted) != std::string::npos)
+        if (FoldAscii(entry.keyword).find(wanted) != std::string::npos)
             found.push_back(entry);
     return found;
 }

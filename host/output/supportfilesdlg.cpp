@@ -2,6 +2,7 @@
 
 #include "host/document/dialogparts.h"
 #include "host/document/pagelet.h"
+#include "platform/base/asciicase.h"
 #include "platform/base/files.h"
 #include "platform/ui/uiservices.h"
 
@@ -10,22 +11,6 @@
 #include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 CSupportFilesDlg::CSupportFilesDlg(const CPagelet& pagelet, QWidget* parent) : QDialog(parent), m_pPagelet(&pagelet)
 {
@@ -74,7 +59,7 @@ void CSupportFilesDlg::InitDialog()
         // again with its very paths is left out.
         QTreeWidgetItem* first = nullptr;
         for (int row = 0; row < m_pFiles->topLevelItemCount() && !first; ++row)
-            if (SameNameIgnoringCase(FromQt(m_pFiles->topLevelItem(row)->text(0)), name))
+            if (EqualsNoCase(FromQt(m_pFiles->topLevelItem(row)->text(0)), name))
                 first = m_pFiles->topLevelItem(row);
         if (first && FromQt(first->text(1)) == local && FromQt(first->text(2)) == web)
             continue;

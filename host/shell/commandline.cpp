@@ -1,17 +1,6 @@
 #include "host/shell/commandline.h"
 
-namespace {
-
-std::string LowerAscii(const std::string& text)
-{
-    std::string out = text;
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return out;
-}
-
-} // namespace
+#include "platform/base/asciicase.h"
 
 CCommandLineInfo ParseCommandLine(const std::vector<std::string>& arguments)
 {
@@ -19,7 +8,7 @@ CCommandLineInfo ParseCommandLine(const std::vector<std::string>& arguments)
     bool haveFile = false;
     for (const std::string& argument : arguments) {
         if (argument.size() > 1 && (argument[0] == '/' || argument[0] == '-')) {
-            const std::string name = LowerAscii(argument.substr(1));
+            const std::string name = FoldAscii(std::string_view(argument).substr(1));
             if (name == "unregister" || name == "unregserver") {
                 info.m_nShellCommand = CCommandLineInfo::AppUnregister;
                 info.m_strFileName.clear();

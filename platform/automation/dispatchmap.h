@@ -4,6 +4,7 @@
 // checks and conversions automation applies before a member runs.
 
 #include "platform/automation/comptr.h"
+#include "platform/base/asciicase.h"
 
 #include <string>
 #include <vector>
@@ -122,14 +123,7 @@ public:
     }
 
     static std::string DispatchFoldName(const OLECHAR* name) { return DispatchFoldName(MultiByteFromBstrText(name)); }
-    static std::string DispatchFoldName(const std::string& name)
-    {
-        std::string out = name;
-        for (char& c : out)
-            if (c >= 'A' && c <= 'Z')
-                c = char(c - 'A' + 'a');
-        return out;
-    }
+    static std::string DispatchFoldName(const std::string& name) { return FoldAscii(name); }
 
 private:
     static std::string MultiByteFromBstrText(const OLECHAR* text)

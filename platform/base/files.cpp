@@ -1,5 +1,7 @@
 #include "platform/base/files.h"
 
+#include "platform/base/asciicase.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -119,11 +121,6 @@ bool RemoveFolderTree(const std::string& path)
 }
 
 namespace {
-
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
 
 bool MatchFrom(std::string_view name, std::string_view pattern)
 {

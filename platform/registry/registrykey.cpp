@@ -1,13 +1,10 @@
 #include "platform/registry/registrykey.h"
 
+#include "platform/base/asciicase.h"
+
 std::string CRegistryKey::Fold(std::string_view name)
 {
-    std::string folded(name);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    }
-    return folded;
+    return FoldAscii(name);
 }
 
 CRegistryKey* CRegistryKey::FindSubKey(std::string_view name)
