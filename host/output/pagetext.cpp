@@ -39,13 +39,9 @@ EPageRead ReadPageText(const std::string& path, std::string& text)
     if (!in)
         return EPageRead::CannotOpen;
     std::string raw;
-    char buffer[1 << 16];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
-        raw.append(buffer, n);
-    const bool failed = std::ferror(in) != 0;
+    const bool read = ReadWholeStream(in, raw);
     std::fclose(in);
-    if (failed)
+    if (!read)
         return EPageRead::ReadFailed;
     text = ToCrLfLines(raw);
     return EPageRead::Read;

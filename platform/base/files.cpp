@@ -172,17 +172,22 @@ std::vector<std::string> FindFiles(const std::string& folder, std::string_view p
     return names;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& contents)
+bool ReadWholeStream(std::FILE* in, std::string& contents)
 {
-    std::FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in)
-        return false;
     contents.clear();
     char buffer[1 << 16];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
         contents.append(buffer, n);
-    const bool ok = !std::ferror(in);
+    return !std::ferror(in);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& contents)
+{
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in)
+        return false;
+    const bool ok = ReadWholeStream(in, contents);
     std::fclose(in);
     return ok;
 }

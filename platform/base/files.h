@@ -34,6 +34,8 @@ std::vector<std::string> FindFiles(const std::string& folder, std::string_view p
 bool MatchFilePattern(std::string_view name, std::string_view pattern);
 
 bool ReadWholeFile(const std::string& path, std::string& contents);
+// The rest of an open stream; FALSE when reading it failed part way.
+bool ReadWholeStream(std::FILE* in, std::string& contents);
 // Replaces the file as a whole (see CAtomicFile).
 bool WriteFileAtomically(const std::string& path, std::string_view contents);
 
