@@ -7,6 +7,7 @@
 // serve answer DISP_E_MEMBERNOTFOUND.
 
 #include "platform/automation/bstr.h"
+#include "platform/automation/comptr.h"
 #include "platform/automation/classregistry.h"
 #include "platform/registry/registry.h"
 
@@ -75,36 +76,32 @@ public:
     {
         if (member == kConfig && (flags & DISPATCH_METHOD)) {
             ++configCalls;
-            if (result) {
-                VariantInit(result);
-                result->vt = VT_BOOL;
-                result->boolVal = configResult ? VARIANT_TRUE : VARIANT_FALSE;
-            }
-            return S_OK;
+            return Return(result, CVariant(configResult));
         }
         if (member == kGetPageletNameID || member == kGetResourceInstance)
-            return Long(result, 0);
+            return Return(result, CVariant(0));
         if (member == kGetResourceNumber)
-            return Short(result, short(resources.size()));
+            return Return(result, CVariant(SHORT(resources.size())));
         if (member == kGetHTMLSegmentNumber)
-            return Short(result, short(segments.size()));
+            return Return(result, CVariant(SHORT(segments.size())));
         if (member == kGetHTMLPosition || member == kGetHTMLBody) {
             const size_t index = size_t(IntArg(params, 0));
             if (index >= segments.size())
-                return String(result, "");
+                return Return(result, CVariant(""));
             if (member == kGetHTMLBody) {
                 ++bodyCalls[index];
-                return String(result, segments[index].body);
+                return Return(result, CVariant(segments[index].body));
             }
-            return String(result, segments[index].position);
+            return Return(result, CVariant(segments[index].position));
         }
         if (member == kGetResourceName || member == kGetResourceLocalPath || member == kGetResourceWebPath) {
             const size_t index = size_t(IntArg(params, 0));
             if (index >= resources.size())
-                return String(result, "");
+                return Return(result, CVariant(""));
             const CResource& r = resources[index];
-            return String(result, member == kGetResourceName ? r.name
-                                  : member == kGetResourceLocalPath ? r.localFolder : r.webPath);
+            return Return(result, CVariant(member == kGetResourceName        ? r.name
+                                           : member == kGetResourceLocalPath ? r.localFolder
+                                                                             : r.webPath));
         }
         if (member == kWriteConfigFile || member == kWriteConfigFileEx) {
             const std::string path = MultiByteFromBstr(Arg(params, 0).bstrVal);
@@ -112,7 +109,7 @@ public:
             // As the real one does: a file appears there.
             if (std::FILE* file = std::fopen(path.c_str(), "wb"))
                 std::fclose(file);
-            return Bool(result, true);
+            return Return(result, CVariant(true));
         }
         if (member != kTitle && member != kDescription)
             return DISP_E_MEMBERNOTFOUND;
@@ -123,7 +120,7 @@ public:
             value = MultiByteFromBstr(params->rgvarg[0].bstrVal);
             return S_OK;
         }
-        return String(result, value);
+        return Return(result, CVariant(value));
     }
 
     bool configResult = true;
@@ -144,39 +141,12 @@ private:
         const VARIANT& v = Arg(params, i);
         return v.vt == VT_I2 ? v.iVal : v.vt == VT_I4 ? int(v.lVal) : -1;
     }
-    static HRESULT Long(VARIANT* result, LONG value)
+    // Hands the value over to the caller's result.
+    static HRESULT Return(VARIANT* result, CVariant value)
     {
         if (result) {
-            VariantInit(result);
-            result->vt = VT_I4;
-            result->lVal = value;
-        }
-        return S_OK;
-    }
-    static HRESULT Short(VARIANT* result, SHORT value)
-    {
-        if (result) {
-            VariantInit(result);
-            result->vt = VT_I2;
-            result->iVal = value;
-        }
-        return S_OK;
-    }
-    static HRESULT Bool(VARIANT* result, bool value)
-    {
-        if (result) {
-            VariantInit(result);
-            result->vt = VT_BOOL;
-            result->boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-        }
-        return S_OK;
-    }
-    static HRESULT String(VARIANT* result, const std::string& value)
-    {
-        if (result) {
-            VariantInit(result);
-            result->vt = VT_BSTR;
-            result->bstrVal = SysAllocStringFromMultiByte(value);
+            *result = static_cast<VARIANT&>(value);
+            VariantInit(&value);
         }
         return S_OK;
     }
