@@ -2,6 +2,7 @@
 
 #include "common/colorlabel.h"
 #include "host/document/dialogparts.h"
+#include "host/output/notelabel.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -18,15 +19,10 @@ CCopyCodeDlg::CCopyCodeDlg(const std::string& code, QWidget* parent) : QDialog(p
     QString shown = ToQt(code);
     shown.replace("\r\n", "\n");
     m_pCode->setPlainText(shown);
-    m_pNote = WithControlId(
-        new CColorLabel("After you paste into your HTML file,you must ensure the image,audio and class files in the "
+    m_pNote = NoteLabel("After you paste into your HTML file,you must ensure the image,audio and class files in the "
                         "right path according to the HTML code. You can use File\\Support Files... function to list "
                         "all the image, audio and class files used by Glintra.",
-                        this),
-        IDC_NOTE);
-    m_pNote->SetBackColor(RGB(13, 47, 109));
-    m_pNote->SetForeColor(RGB(255, 255, 255));
-    m_pNote->setMargin(4);
+                        IDC_NOTE, this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(done);
     layout->addWidget(m_pCode, 1);

@@ -2,6 +2,7 @@
 
 #include "common/colorlabel.h"
 #include "host/document/dialogparts.h"
+#include "host/output/notelabel.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -11,15 +12,10 @@ CEditorChoiceDlg::CEditorChoiceDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(ControlIdName(IDD));
     setWindowTitle("Insert Glintra into Page");
-    m_pNote = WithControlId(new CColorLabel("The best method to insert Glintra into page is using Pallima - a free HTML "
-                                            "editor developed by Norvane Software. You can insert,configure or "
-                                            "delete a Glintra in Pallima easy.",
-                                            this),
-                            IDC_NOTE);
-    m_pNote->SetBackColor(RGB(13, 47, 109));
-    m_pNote->SetForeColor(RGB(255, 255, 255));
+    m_pNote = NoteLabel("The best method to insert Glintra into page is using Pallima - a free HTML editor developed "
+                        "by Norvane Software. You can insert,configure or delete a Glintra in Pallima easy.",
+                        IDC_NOTE, this);
     m_pNote->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_pNote->setMargin(4);
     m_pUseEditor =
         WithControlId(new QCheckBox("Using Pallima's File\\Import Widget... to insert Glintra", this), IDC_USE_EDITOR);
     // Checked whenever the dialog opens.

@@ -1,6 +1,7 @@
 #include "host/shell/mainframe.h"
 
 #include "host/document/commandids.h"
+#include "host/document/dialogparts.h"
 #include "host/document/managetemplatesdlg.h"
 #include "host/document/pallimatooldoc.h"
 #include "host/output/hostpictures.h"
@@ -33,19 +34,6 @@ QRect WorkArea()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : ScreenRect();
-}
-
-QString FromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// The tool tip of a command: its string after "\n".
-QString CommandTip(UINT id)
-{
-    const std::string text = LoadHostString(id);
-    const size_t newline = text.find('\n');
-    return newline == std::string::npos ? QString() : FromUtf8(text.substr(newline + 1));
 }
 
 // Context help mode: the next click names the topic; Escape leaves it.
@@ -143,7 +131,7 @@ void CMainFrame::OnCreate()
     BuildToolBar();
     statusBar()->setObjectName("statusline");
     statusBar()->setSizeGripEnabled(false);
-    const QString idle = FromUtf8(LoadHostString(IDS_IDLE_PROMPT));
+    const QString idle = ToQt(LoadHostString(IDS_IDLE_PROMPT));
     // Between prompts the line shows the idle text.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this, idle](const QString& text) {
         if (text.isEmpty())
@@ -164,7 +152,7 @@ QAction* CMainFrame::AddCommand(QMenu* menu, const char* text, UINT id)
     const QString full = QString::fromUtf8(text);
     auto* action = new QAction(full, this);
     action->setObjectName(QString::number(id));
-    action->setStatusTip(FromUtf8(LoadCommandPrompt(id)));
+    action->setStatusTip(ToQt(LoadCommandPrompt(id)));
     const qsizetype tab = full.indexOf('\t');
     if (tab >= 0) {
         // The menu shows the key as written after the tab.
@@ -274,7 +262,7 @@ void CMainFrame::BuildToolBar()
             continue;
         }
         QAction* action = AddCommand(nullptr, slot.text, slot.id);
-        action->setToolTip(CommandTip(slot.id));
+        action->setToolTip(ToQt(LoadCommandTip(slot.id)));
         if (!strip.isNull())
             action->setIcon(QIcon(strip.copy(slot.picture * 32, 0, 32, 32)));
         m_pToolBar->addAction(action);
@@ -358,7 +346,7 @@ void CMainFrame::UpdateRecentFiles()
         QAction* action = m_recentActions[i];
         action->setVisible(i < texts.size());
         if (i < texts.size())
-            action->setText(FromUtf8(texts[i]));
+            action->setText(ToQt(texts[i]));
     }
     m_pRecentPlaceholder->setVisible(texts.empty());
     m_pRecentPlaceholder->setEnabled(false);
@@ -366,7 +354,7 @@ void CMainFrame::UpdateRecentFiles()
 
 void CMainFrame::UpdateTitle()
 {
-    setWindowTitle(FromUtf8(m_document.GetTitle() + " - " + LoadHostString(IDS_APP_TITLE)));
+    setWindowTitle(ToQt(m_document.GetTitle() + " - " + LoadHostString(IDS_APP_TITLE)));
 }
 
 CFramePlacement CMainFrame::CurrentPlacement() const

@@ -132,3 +132,10 @@ std::string LoadCommandPrompt(UINT id)
     const std::string text = LoadHostString(id);
     return text.substr(0, text.find('\n'));
 }
+
+std::string LoadCommandTip(UINT id)
+{
+    const std::string text = LoadHostString(id);
+    const size_t newline = text.find('\n');
+    return newline == std::string::npos ? std::string() : text.substr(newline + 1);
+}

@@ -49,3 +49,5 @@ std::string LoadHostString(UINT id);
 // The status-line prompt of a command: the part of its string before "\n";
 // empty when it has none.
 std::string LoadCommandPrompt(UINT id);
+// Its tool tip: the part after "\n"; empty when it has none.
+std::string LoadCommandTip(UINT id);
