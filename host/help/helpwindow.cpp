@@ -59,14 +59,12 @@ CHelpWindow::CHelpWindow(std::string folder, QWidget* parent)
     layout->addWidget(splitter);
     resize(760, 560);
 
-    connect(m_pContents, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString().toStdString()); });
-    connect(m_pContents, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString().toStdString()); });
-    connect(m_pResults, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString().toStdString()); });
-    connect(m_pResults, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString().toStdString()); });
+    // A page opens from either list by a click or by Enter.
+    for (QListWidget* list : {m_pContents, m_pResults}) {
+        const auto open = [this](QListWidgetItem* item) { ShowPage(item->data(Qt::UserRole).toString().toStdString()); };
+        connect(list, &QListWidget::itemActivated, this, open);
+        connect(list, &QListWidget::itemClicked, this, open);
+    }
     connect(m_pSearch, &QLineEdit::textChanged, this, &CHelpWindow::FillResults);
     connect(m_pSearch, &QLineEdit::returnPressed, this, [this] {
         if (m_pResults->count() > 0)

@@ -37,9 +37,7 @@ CInsertPageDlg::CInsertPageDlg(const CPagelet& pagelet, std::string path, QWidge
     auto* hint = new QLabel("Locate the insert point using caret:", this);
     m_pPage = WithControlId(new QPlainTextEdit(this), IDC_PAGE);
     m_pPage->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_pPage->setUndoRedoEnabled(true);
     auto* ok = WithControlId(new QPushButton("OK", this), 1);
-    ok->setDefault(true);
     auto* cancel = WithControlId(new QPushButton("Cancel", this), 2);
     auto* insert = WithControlId(new QPushButton("Insert", this), IDC_INSERT);
     m_pUndo = WithControlId(new QPushButton("Undo", this), IDC_UNDO);

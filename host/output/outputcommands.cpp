@@ -111,10 +111,6 @@ void OnInsertInto(CPallimaToolDoc& document, QWidget* parent)
     CEditorChoiceDlg choice(parent);
     if (UiServices().RunModal(choice) == QDialog::Accepted && choice.m_bUseEditor && HandToEditor(document, *path))
         return;
-    // The save above may have replaced nothing, but the pagelet is read
-    // afresh all the same.
-    if (!HasPagelet(document))
-        return;
     CInsertPageDlg dialog(*document.m_pPagelet, *path, parent);
     dialog.InitDialog();
     if (UiServices().RunModal(dialog) != QDialog::Accepted)

@@ -195,7 +195,7 @@ void CMainFrame::BuildMenu()
         recent->setVisible(false);
         m_recentActions.push_back(recent);
     }
-    m_pRecentSeparator = file->addSeparator();
+    file->addSeparator();
     AddCommand(file, "E&xit", ID_APP_EXIT);
     connect(file, &QMenu::aboutToShow, this, [this] {
         UpdateRecentFiles();

@@ -78,7 +78,6 @@ private:
     QToolBar* m_pToolBar = nullptr;
     std::multimap<UINT, QAction*> m_actions;
     std::vector<QAction*> m_recentActions;
-    QAction* m_pRecentSeparator = nullptr;
     QAction* m_pRecentPlaceholder = nullptr;
     std::optional<CFramePlacement> m_placement;
     int m_nShowCommand = SW_SHOWNORMAL;
