@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -37,6 +38,25 @@ protected:
     }
 };
 
+// The help window is made when help is first asked for, not at start.
+class CHelpOnDemand : public IHelpViewer {
+public:
+    explicit CHelpOnDemand(std::string folder) : m_strFolder(std::move(folder)) {}
+    bool ShowHelp(EHelpCommand command, DWORD data, const std::string& keyword) override
+    {
+        if (!m_pWindow) {
+            if (command == EHelpCommand::Quit)
+                return true;
+            m_pWindow = std::make_unique<CHelpWindow>(m_strFolder);
+        }
+        return m_pWindow->ShowHelp(command, data, keyword);
+    }
+
+private:
+    std::string m_strFolder;
+    std::unique_ptr<CHelpWindow> m_pWindow;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -54,7 +74,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     const std::string appFolder = QCoreApplication::applicationDirPath().toStdString();
-    CHelpWindow help(appFolder + "/help");
+    CHelpOnDemand help(appFolder + "/help");
     CQtUiServices services;
     services.SetHelpViewer(&help);
     CScopedUiServices install(&services);
@@ -75,6 +95,6 @@ int main(int argc, char* argv[])
         QApplication::exec();
     }
     exitCode = app.ExitInstance();
-    help.close();
+    help.ShowHelp(EHelpCommand::Quit, 0, {});
     return exitCode;
 }
