@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <cmath>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPolygonF>
@@ -409,6 +410,428 @@ QImage ProgramIcon(int size)
     return image;
 }
 
+// --- The wizard's pictures ----------------------------------------------
+
+// The wizard is an ordinary dialog, so its small picture buttons wear the
+// system's grey button face and bevel and sit among the text buttons; only
+// the symbols are in the house colours.
+const QColor kFace(212, 208, 200);
+const QColor kBevelLight(255, 255, 255);
+const QColor kBevelShadow(128, 128, 128);
+const QColor kBevelDark(64, 64, 64);
+const QColor kInkDark(0x10, 0x16, 0x3a);    // the outline of the night-blue shapes
+const QColor kGoldEdge(0x8a, 0x5a, 0x12);   // gold alone is too pale on the grey face
+const QColor kDeleteRed(0xc8, 0x2a, 0x3a);  // the one warning colour: delete must not look like insert
+const QColor kDeleteEdge(0x6e, 0x10, 0x1c);
+
+enum class EListButton { Insert, Delete, MoveUp, MoveDown };
+enum class EButtonState { Normal, Pressed, Focused, Disabled };
+
+// At most `limit` colours: the two groups of colours that cost least to merge
+// (their distance, weighed by the pixels that would change) are merged first,
+// and each group keeps the colour that most of its pixels have. So the flat
+// face and the bevel stay exact and only the soft edges of the symbols give way.
+QImage ToFewColours(const QImage& source, int limit)
+{
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    struct Group {
+        QRgb colour;   // the most common colour of the group
+        qint64 top;    // how many pixels have that colour
+        qint64 count;  // how many pixels the group has
+        int parent;    // -1 while the group stands; else the group it went into
+    };
+    QVector<Group> groups;
+    QHash<QRgb, int> first;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y) | 0xff000000u;
+            auto it = first.find(c);
+            if (it == first.end()) {
+                first.insert(c, groups.size());
+                groups.push_back({c, 1, 1, -1});
+            } else {
+                ++groups[*it].count;
+                ++groups[*it].top;
+            }
+        }
+    auto distance = [](QRgb a, QRgb b) {
+        // Green weighs most and blue least, roughly as the eye sees them.
+        const double dr = qRed(a) - qRed(b), dg = qGreen(a) - qGreen(b), db = qBlue(a) - qBlue(b);
+        return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+    };
+    for (int standing = groups.size(); standing > limit; --standing) {
+        int bestA = -1, bestB = -1;
+        double best = 0;
+        for (int a = 0; a < groups.size(); ++a) {
+            if (groups[a].parent >= 0)
+                continue;
+            for (int b = a + 1; b < groups.size(); ++b) {
+                if (groups[b].parent >= 0)
+                    continue;
+                const double na = groups[a].count, nb = groups[b].count;
+                const double cost = na * nb / (na + nb) * distance(groups[a].colour, groups[b].colour);
+                if (bestA < 0 || cost < best) {
+                    best = cost;
+                    bestA = a;
+                    bestB = b;
+                }
+            }
+        }
+        Group& keep = groups[bestA];
+        Group& gone = groups[bestB];
+        if (gone.top > keep.top) {
+            keep.colour = gone.colour;
+            keep.top = gone.top;
+        }
+        keep.count += gone.count;
+        gone.parent = bestA;
+    }
+    QVector<QRgb> table;
+    QVector<int> slot(groups.size(), -1);
+    for (int g = 0; g < groups.size(); ++g)
+        if (groups[g].parent < 0) {
+            slot[g] = table.size();
+            table.push_back(groups[g].colour);
+        }
+    QImage out(image.size(), QImage::Format_Indexed8);
+    out.setColorTable(table);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            int g = first.value(image.pixel(x, y) | 0xff000000u);
+            while (groups[g].parent >= 0)
+                g = groups[g].parent;
+            out.setPixel(x, y, uint(slot[g]));
+        }
+    return out;
+}
+
+// The banner card of the pagelet's icon, small: a night-to-violet card with
+// a line of white "text".
+void DrawSmallCard(QPainter& p, const QRectF& card)
+{
+    QLinearGradient fill(card.topLeft(), card.bottomRight());
+    fill.setColorAt(0, kNight);
+    fill.setColorAt(1, kViolet);
+    p.setPen(QPen(kInkDark, 1.0));
+    p.setBrush(fill);
+    p.drawRoundedRect(card, 1.5, 1.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRect(QRectF(card.left() + 2.5, card.top() + 3.5, card.width() * 0.5, 2));
+    p.setBrush(QColor(255, 255, 255, 140));
+    p.drawRect(QRectF(card.left() + 2.5, card.top() + 6.5, card.width() * 0.35, 1));
+}
+
+// A vertical arrow in the house gradient, for moving a banner along the list.
+void DrawListArrow(QPainter& p, bool up)
+{
+    // Drawn pointing up in a 22 by 18 box, then turned over for down.
+    p.save();
+    if (!up) {
+        p.translate(0, 18);
+        p.scale(1, -1);
+    }
+    QPainterPath arrow;
+    arrow.moveTo(11, 1.5);
+    arrow.lineTo(19.5, 10.5);
+    arrow.lineTo(14.5, 10.5);
+    arrow.lineTo(14.5, 16.5);
+    arrow.lineTo(7.5, 16.5);
+    arrow.lineTo(7.5, 10.5);
+    arrow.lineTo(2.5, 10.5);
+    arrow.closeSubpath();
+    // Violet at the point: the eye follows the light end, which way the row goes.
+    QLinearGradient fill(QPointF(0, 2), QPointF(0, 16));
+    fill.setColorAt(0, kViolet);
+    fill.setColorAt(1, kNight);
+    p.setPen(QPen(kInkDark, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(fill);
+    p.drawPath(arrow);
+    p.restore();
+}
+
+// The symbol of a list button in a 22 by 18 box at the painter's origin.
+// The engraving of a disabled button keeps only the dark parts, so the pale
+// gold plus comes out hollow by itself; for engraving the cross leaves out its
+// red too, as a solid grey cross would run into the card.
+void DrawListSymbol(QPainter& p, EListButton button, bool engraving = false)
+{
+    switch (button) {
+    case EListButton::Insert: {
+        DrawSmallCard(p, QRectF(1.5, 2.5, 14, 10));
+        // A plus on the corner of the card: a card is being added.
+        QPainterPath plus;
+        plus.moveTo(15.5, 8.5);
+        plus.lineTo(18.5, 8.5);
+        plus.lineTo(18.5, 11.5);
+        plus.lineTo(21.5, 11.5);
+        plus.lineTo(21.5, 14.5);
+        plus.lineTo(18.5, 14.5);
+        plus.lineTo(18.5, 17.5);
+        plus.lineTo(15.5, 17.5);
+        plus.lineTo(15.5, 14.5);
+        plus.lineTo(12.5, 14.5);
+        plus.lineTo(12.5, 11.5);
+        plus.lineTo(15.5, 11.5);
+        plus.closeSubpath();
+        p.setPen(QPen(kGoldEdge, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(kGold);
+        p.drawPath(plus);
+        break;
+    }
+    case EListButton::Delete: {
+        DrawSmallCard(p, QRectF(1.5, 2.5, 14, 10));
+        // A cross over the corner of the card: the card goes away. Set
+        // pixel by pixel, as a slanted shape this small blurs into a blot.
+        const int left = 12, top = 8, size = 10;
+        auto red = [&](int x, int y) {
+            if (x < 0 || y < 0 || x >= size || y >= size)
+                return false;
+            const double dx = x - (size - 1) / 2.0, dy = y - (size - 1) / 2.0;
+            const bool inside = std::abs(dx) <= 3.5 && std::abs(dy) <= 3.5;
+            return inside && (std::abs(dx - dy) <= 1 || std::abs(dx + dy) <= 1);
+        };
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                bool edge = false;
+                for (int ny = -1; ny <= 1; ++ny)
+                    for (int nx = -1; nx <= 1; ++nx)
+                        edge |= red(x + nx, y + ny);
+                if (red(x, y))
+                    p.fillRect(QRect(left + x, top + y, 1, 1), engraving ? kFace : kDeleteRed);
+                else if (edge)
+                    p.fillRect(QRect(left + x, top + y, 1, 1), kDeleteEdge);
+            }
+        break;
+    }
+    case EListButton::MoveUp:
+        DrawListArrow(p, true);
+        break;
+    case EListButton::MoveDown:
+        DrawListArrow(p, false);
+        break;
+    }
+}
+
+// A button of the wizard's banner list, 30 by 26, in one of its four states:
+// raised; sunk with the symbol a pixel down and right, as pressed buttons do;
+// raised with a dotted ring of night blue and gold, the keyboard's focus; flat
+// with the symbol pressed into the face, not to be used.
+QImage ListButton(EListButton button, EButtonState state)
+{
+    const int w = 30, h = 26;
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(kFace);
+    QPainter p(&image);
+    auto hline = [&](int x0, int x1, int y, const QColor& c) { p.fillRect(x0, y, x1 - x0 + 1, 1, c); };
+    auto vline = [&](int x, int y0, int y1, const QColor& c) { p.fillRect(x, y0, 1, y1 - y0 + 1, c); };
+    switch (state) {
+    case EButtonState::Normal:
+    case EButtonState::Focused:
+        hline(0, w - 2, 0, kBevelLight);
+        vline(0, 0, h - 2, kBevelLight);
+        hline(0, w - 1, h - 1, kBevelDark);
+        vline(w - 1, 0, h - 1, kBevelDark);
+        hline(1, w - 2, h - 2, kBevelShadow);
+        vline(w - 2, 1, h - 2, kBevelShadow);
+        break;
+    case EButtonState::Pressed:
+        hline(0, w - 1, 0, kBevelDark);
+        vline(0, 0, h - 1, kBevelDark);
+        hline(1, w - 2, 1, kBevelShadow);
+        vline(1, 1, h - 2, kBevelShadow);
+        hline(1, w - 1, h - 1, kBevelLight);
+        vline(w - 1, 1, h - 1, kBevelLight);
+        break;
+    case EButtonState::Disabled:
+        // Flat: a plain frame, no light and no shadow, nothing to press.
+        hline(0, w - 1, 0, kBevelShadow);
+        hline(0, w - 1, h - 1, kBevelShadow);
+        vline(0, 0, h - 1, kBevelShadow);
+        vline(w - 1, 0, h - 1, kBevelShadow);
+        break;
+    }
+    if (state == EButtonState::Focused) {
+        // Every other pixel, night blue and gold in turn, so the ring reads
+        // on the grey face and still looks like the familiar dotted focus.
+        int n = 0;
+        auto dot = [&](int x, int y) {
+            if ((x + y) % 2 == 0)
+                p.fillRect(x, y, 1, 1, n++ % 2 ? kGoldEdge : kNight);
+        };
+        for (int x = 3; x <= w - 4; ++x)
+            dot(x, 3);
+        for (int y = 4; y <= h - 4; ++y)
+            dot(w - 4, y);
+        for (int x = w - 5; x >= 3; --x)
+            dot(x, h - 4);
+        for (int y = h - 5; y >= 4; --y)
+            dot(3, y);
+    }
+    const QPoint origin = state == EButtonState::Pressed ? QPoint(5, 5) : QPoint(4, 4);
+    if (state != EButtonState::Disabled) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(origin);
+        DrawListSymbol(p, button);
+    } else {
+        // The symbol's shape pressed into the face: its dark parts in grey
+        // with a white edge below and to the right, like engraved lettering.
+        QImage symbol(22, 18, QImage::Format_ARGB32);
+        symbol.fill(Qt::transparent);
+        QPainter s(&symbol);
+        s.setRenderHint(QPainter::Antialiasing);
+        DrawListSymbol(s, button, true);
+        s.end();
+        auto ink = [&](int x, int y) {
+            if (x < 0 || y < 0 || x >= symbol.width() || y >= symbol.height())
+                return false;
+            const QRgb c = symbol.pixel(x, y);
+            return qAlpha(c) >= 128 && qGray(c) < 150;
+        };
+        for (int y = 0; y <= symbol.height(); ++y)
+            for (int x = 0; x <= symbol.width(); ++x) {
+                if (ink(x, y))
+                    p.fillRect(origin.x() + x, origin.y() + y, 1, 1, kBevelShadow);
+                else if (ink(x - 1, y - 1))
+                    p.fillRect(origin.x() + x, origin.y() + y, 1, 1, kBevelLight);
+            }
+    }
+    p.end();
+    return image;
+}
+
+// The side picture of the wizard's first page, 116 by 245: the night-blue
+// to violet of the house, a stack of banner cards being designed, and the
+// letters of a banner sweeping in as they do when a banner plays.
+QImage WizardSide(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const double w = width, h = height;
+    QLinearGradient sky(0, 0, w * 0.3, h);
+    sky.setColorAt(0, kNight.darker(140));
+    sky.setColorAt(0.45, kNight);
+    sky.setColorAt(1, kViolet);
+    p.fillRect(image.rect(), sky);
+    // A soft glow where the letters come in.
+    QRadialGradient glow(QPointF(w * 0.55, h * 0.62), w * 0.8);
+    glow.setColorAt(0, QColor(0xb0, 0x7c, 0xf0, 90));
+    glow.setColorAt(1, QColor(0xb0, 0x7c, 0xf0, 0));
+    p.fillRect(image.rect(), glow);
+    // Faint stars, placed by a fixed rule so the picture is the same each run.
+    for (int i = 0; i < 40; ++i) {
+        const double x = (i * 47 + 13) % width, y = (i * 89 + 7) % height;
+        p.setPen(QPen(QColor(255, 255, 255, 40 + (i * 53) % 90), i % 4 == 0 ? 1.4 : 0.9));
+        p.drawPoint(QPointF(x + 0.5, y + 0.5));
+    }
+
+    // The stack of banner cards: the ones behind are earlier drafts, paler
+    // and smaller, the one in front is the banner being made.
+    auto card = [&](QRectF r, double angle, int alpha, bool front) {
+        p.save();
+        p.translate(r.center());
+        p.rotate(angle);
+        r.moveCenter(QPointF(0, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x08, 0x0a, 0x24, alpha / 2));
+        p.drawRoundedRect(r.translated(1.5, 2.5), 4, 4);
+        QLinearGradient fill(r.topLeft(), r.bottomRight());
+        fill.setColorAt(0, QColor(0x3b, 0x5b, 0xc4, alpha));
+        fill.setColorAt(1, QColor(kViolet.red(), kViolet.green(), kViolet.blue(), alpha));
+        p.setPen(QPen(QColor(255, 255, 255, alpha * 2 / 3), 1.0));
+        p.setBrush(fill);
+        p.drawRoundedRect(r, 4, 4);
+        p.setPen(Qt::NoPen);
+        const double lineH = r.height() * 0.14;
+        p.setBrush(QColor(255, 255, 255, alpha * 9 / 10));
+        p.drawRoundedRect(QRectF(r.left() + 7, r.top() + r.height() * 0.3, r.width() * 0.55, lineH), lineH / 2, lineH / 2);
+        QLinearGradient fade(QPointF(r.left() + 7, 0), QPointF(r.left() + 7 + r.width() * 0.45, 0));
+        fade.setColorAt(0, QColor(255, 255, 255, alpha * 3 / 4));
+        fade.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setBrush(fade);
+        p.drawRoundedRect(QRectF(r.left() + 7, r.top() + r.height() * 0.56, r.width() * 0.45, lineH), lineH / 2, lineH / 2);
+        if (front)
+            DrawSparkle(p, QPointF(r.right() - 12, r.top() + r.height() * 0.36), r.height() * 0.3, kGold);
+        p.restore();
+    };
+    card(QRectF(w * 0.2, h * 0.07, w * 0.66, h * 0.13), -8, 110, false);
+    card(QRectF(w * 0.14, h * 0.15, w * 0.72, h * 0.145), -3, 170, false);
+    card(QRectF(w * 0.08, h * 0.24, w * 0.8, h * 0.16), 2, 255, true);
+
+    // The letters of a banner sweeping in from the right, each one later than
+    // the one before: the first stand, the last are still faint and moving,
+    // with the trail they leave behind.
+    const QString word = QStringLiteral("BANNER");
+    QFont font("DejaVu Sans");
+    font.setBold(true);
+    font.setPixelSize(19);
+    p.setFont(font);
+    const QFontMetricsF metrics(font);
+    const double drift = 8;  // how far the last letter still has to go
+    double x = (w - metrics.horizontalAdvance(word) - drift) / 2 - 2;
+    const double baseline = h * 0.66;
+    for (int i = 0; i < word.size(); ++i) {
+        const QString letter = word.mid(i, 1);
+        const double late = std::max(0.0, (i - 2) / 3.0);  // 0 for the first three, 1 for the last
+        const QPointF at(x + late * drift, baseline - late * drift);
+        for (int t = 3; t >= 1; --t) {  // the trail
+            if (late <= 0)
+                break;
+            p.setPen(QColor(0xd8, 0xc4, 0xff, int(50 * late / t)));
+            p.drawText(at + QPointF(t * 4 * late, -t * 3 * late), letter);
+        }
+        p.setPen(QColor(0, 0, 0, 90));
+        p.drawText(at + QPointF(1, 1.5), letter);
+        p.setPen(QColor(255, 255, 255, int(255 - 150 * late)));
+        p.drawText(at, letter);
+        x += metrics.horizontalAdvance(letter);
+    }
+    // The sweep that carries them: a gold stroke that fades out to the left.
+    QLinearGradient sweep(QPointF(w * 0.08, 0), QPointF(w * 0.92, 0));
+    sweep.setColorAt(0, QColor(kGold.red(), kGold.green(), kGold.blue(), 0));
+    sweep.setColorAt(1, QColor(kGold.red(), kGold.green(), kGold.blue(), 230));
+    p.setPen(QPen(QBrush(sweep), 1.6, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath arc;
+    arc.moveTo(w * 0.08, baseline + 9);
+    arc.cubicTo(w * 0.4, baseline + 14, w * 0.75, baseline + 8, w * 0.9, baseline - 30);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+    DrawSparkle(p, QPointF(w * 0.9, baseline - 33), 7, kGold);
+    DrawSparkle(p, QPointF(w * 0.24, baseline - 36), 3.5, QColor(255, 240, 200));
+
+    // Below, the banner as it will sit on a page: a page with the card on top.
+    const QRectF page(w * 0.16, h * 0.76, w * 0.68, h * 0.2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x08, 0x0a, 0x24, 90));
+    p.drawRoundedRect(page.translated(2, 3), 3, 3);
+    p.setPen(QPen(QColor(0x55, 0x5e, 0x8c), 1.0));
+    p.setBrush(QColor(250, 250, 252));
+    p.drawRoundedRect(page, 3, 3);
+    QLinearGradient band(page.topLeft(), page.topRight());
+    band.setColorAt(0, kNight);
+    band.setColorAt(1, kViolet);
+    p.setPen(Qt::NoPen);
+    p.setBrush(band);
+    const QRectF bannerOnPage(page.left() + 6, page.top() + 6, page.width() - 12, page.height() * 0.28);
+    p.drawRect(bannerOnPage);
+    DrawSparkle(p, QPointF(bannerOnPage.right() - 8, bannerOnPage.center().y()), bannerOnPage.height() * 0.42, kGold);
+    p.setBrush(QColor(255, 255, 255, 220));
+    p.drawRect(QRectF(bannerOnPage.left() + 5, bannerOnPage.center().y() - 1.5, bannerOnPage.width() * 0.45, 3));
+    p.setBrush(QColor(0xb0, 0xb4, 0xcc));
+    for (int i = 0; i < 4; ++i)
+        p.drawRect(QRectF(page.left() + 6, page.top() + page.height() * (0.48 + 0.12 * i), (page.width() - 12) * (i == 3 ? 0.55 : 1.0), 2.5));
+
+    // Glints around the stack and the words.
+    DrawSparkle(p, QPointF(w * 0.86, h * 0.05), 6, kGold);
+    DrawSparkle(p, QPointF(w * 0.1, h * 0.12), 3.5, QColor(255, 240, 200));
+    DrawSparkle(p, QPointF(w * 0.12, h * 0.47), 5, kGold);
+    DrawSparkle(p, QPointF(w * 0.9, h * 0.74), 4, QColor(255, 240, 200));
+    p.end();
+    return image.convertToFormat(QImage::Format_RGB888);
+}
+
 bool Save(const QImage& image, const QString& path, bool palette)
 {
     QImage out = palette ? ToPalette(image) : image;
@@ -472,5 +895,28 @@ int main(int argc, char** argv)
     ok &= Save(ToolBarStrip(), resources.filePath("host/images/bitmap146.png"), false);
     for (int size : {16, 32, 48, 128, 256})
         ok &= Save(ProgramIcon(size), resources.filePath(QString("host/images/icon128_%1.png").arg(size)), false);
+
+    // The wizard's banner list buttons, 16 colours each: normal, pressed,
+    // focused and disabled.
+    const struct {
+        EListButton button;
+        const char* name;
+    } listButtons[] = {
+        {EListButton::Insert, "insert"},
+        {EListButton::Delete, "delete"},
+        {EListButton::MoveUp, "moveup"},
+        {EListButton::MoveDown, "movedown"},
+    };
+    const struct {
+        EButtonState state;
+        char letter;
+    } states[] = {{EButtonState::Normal, 'u'}, {EButtonState::Pressed, 'd'}, {EButtonState::Focused, 'f'}, {EButtonState::Disabled, 'x'}};
+    for (const auto& b : listButtons)
+        for (const auto& s : states) {
+            const QString path = resources.filePath(QString("pagelet/images/%1%2.png").arg(QLatin1String(b.name)).arg(QLatin1Char(s.letter)));
+            ok &= Save(ToFewColours(ListButton(b.button, s.state), 16), path, false);
+        }
+    // The side picture of the wizard's first page, in full colour.
+    ok &= Save(WizardSide(116, 245), resources.filePath("pagelet/images/bitmap130.png"), false);
     return ok ? 0 : 1;
 }
