@@ -1,9 +1,11 @@
 #include "host/document/newwidgetdlg.h"
 
-#include "host/document/dialogparts.h"
+#include "platform/ui/dialogresource.h"
+#include "platform/ui/qtconversions.h"
 #include "host/document/widgetname.h"
 #include "platform/ui/uiservices.h"
 
+#include <QLineEdit>
 #include <QFormLayout>
 #include <QLabel>
 #include <QListWidget>

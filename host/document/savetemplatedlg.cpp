@@ -1,10 +1,12 @@
 #include "host/document/savetemplatedlg.h"
 
-#include "host/document/dialogparts.h"
+#include "platform/ui/dialogresource.h"
+#include "platform/ui/qtconversions.h"
 #include "host/document/widgetname.h"
 #include "platform/base/files.h"
 #include "platform/ui/uiservices.h"
 
+#include <QLineEdit>
 #include <QFormLayout>
 #include <QLabel>
 #include <QListWidget>

@@ -1,7 +1,8 @@
 #include "host/output/copycodedlg.h"
 
 #include "common/colorlabel.h"
-#include "host/document/dialogparts.h"
+#include "platform/ui/dialogresource.h"
+#include "platform/ui/qtconversions.h"
 #include "host/output/notelabel.h"
 
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "host/output/insertpagedlg.h"
 
-#include "host/document/dialogparts.h"
+#include "platform/ui/dialogresource.h"
+#include "platform/ui/qtconversions.h"
 #include "host/document/pagelet.h"
 #include "host/output/pageoutput.h"
 #include "platform/ui/uiservices.h"
@@ -14,10 +15,11 @@
 
 namespace {
 
-// The control shows lines ended by LF; the page keeps CR LF.
+// The control shows lines ended by LF; the page keeps CR LF. The page is
+// taken as strict UTF-8: anything else would not come back as it was.
 QString Shown(const std::string& text)
 {
-    QString shown = ToQt(text);
+    QString shown = QString::fromUtf8(text.data(), qsizetype(text.size()));
     shown.replace("\r\n", "\n");
     return shown;
 }
@@ -25,7 +27,7 @@ QString Shown(const std::string& text)
 std::string Kept(QString shown)
 {
     shown.replace('\n', "\r\n");
-    return FromQt(shown);
+    return shown.toUtf8().toStdString();
 }
 
 } // namespace

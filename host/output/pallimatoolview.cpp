@@ -2,10 +2,11 @@
 
 #include "common/colorlabel.h"
 #include "host/document/commandids.h"
-#include "host/document/dialogparts.h"
+#include "platform/ui/dialogresource.h"
+#include "platform/ui/qtconversions.h"
 #include "host/document/pallimatooldoc.h"
 #include "host/document/widgetnamedlg.h"
-#include "host/output/bitmapbutton.h"
+#include "common/bitmapbutton.h"
 #include "host/output/hostpictures.h"
 #include "host/output/outputcommands.h"
 #include "platform/automation/dispatchdriver.h"

@@ -1,6 +1,7 @@
 #include "host/output/supportfilesdlg.h"
 
-#include "host/document/dialogparts.h"
+#include "platform/ui/dialogresource.h"
+#include "platform/ui/qtconversions.h"
 #include "host/document/pagelet.h"
 #include "platform/base/asciicase.h"
 #include "platform/base/files.h"

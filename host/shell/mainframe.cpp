@@ -1,7 +1,8 @@
 #include "host/shell/mainframe.h"
 
 #include "host/document/commandids.h"
-#include "host/document/dialogparts.h"
+#include "platform/ui/dialogresource.h"
+#include "platform/ui/qtconversions.h"
 #include "host/document/managetemplatesdlg.h"
 #include "host/document/pallimatooldoc.h"
 #include "host/output/hostpictures.h"

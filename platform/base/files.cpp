@@ -9,6 +9,7 @@
 #include <dirent.h>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -273,6 +274,29 @@ void CAtomicFile::Abandon()
         ::unlink(m_temp.c_str());
     }
     m_temp.clear();
+}
+
+std::string UserBaseFolder(const char* variable, const char* underHome)
+{
+    std::string folder;
+    if (const char* set = std::getenv(variable); set && *set == '/') {
+        folder = set;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (!home || !*home) {
+            const passwd* user = ::getpwuid(::getuid());
+            home = user && user->pw_dir ? user->pw_dir : "/tmp";
+        }
+        folder = std::string(home) + "/" + underHome;
+    }
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
+bool FolderIsWritable(const std::string& path)
+{
+    return FolderExists(path) && ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
 std::string GetCurrentFolder()

@@ -66,6 +66,14 @@ private:
     bool m_durable = true;
 };
 
+// A per-user base folder of the desktop: the environment variable (for
+// example XDG_CACHE_HOME) when it holds an absolute path, else the folder
+// under the home folder (".cache"). No trailing '/'.
+std::string UserBaseFolder(const char* variable, const char* underHome);
+
+// Whether this process may make files in the folder.
+bool FolderIsWritable(const std::string& path);
+
 std::string GetCurrentFolder();
 bool SetCurrentFolder(const std::string& path);
 

@@ -66,6 +66,30 @@ int ParseLeadingInt(std::string_view text)
     return static_cast<int>(value);
 }
 
+bool ParseWholeInt(std::string_view text, int& value)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    size_t begin = 0, end = text.size();
+    while (begin < end && blank(text[begin]))
+        ++begin;
+    while (end > begin && blank(text[end - 1]))
+        --end;
+    const std::string_view number = text.substr(begin, end - begin);
+    const size_t digits = !number.empty() && (number[0] == '+' || number[0] == '-') ? 1 : 0;
+    if (number.size() == digits || number.size() - digits > 10 ||
+        number.find_first_not_of("0123456789", digits) != std::string_view::npos)
+        return false;
+    long long parsed = 0;
+    for (size_t i = digits; i < number.size(); ++i)
+        parsed = parsed * 10 + (number[i] - '0');
+    if (number[0] == '-')
+        parsed = -parsed;
+    if (parsed < INT_MIN || parsed > INT_MAX)
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
 double ParseLeadingDouble(std::string_view text)
 {
     // strtod with the "C" locale: atof's grammar without the locale's comma.

@@ -14,6 +14,11 @@ std::string FormatFixed(double value, int digits);      // "%.<digits>f"
 // No number gives 0; a number out of range gives the nearest int limit.
 int ParseLeadingInt(std::string_view text);
 
+// An integer field of a dialog: optional blanks, an optional sign, at least
+// one digit, optional blanks, and nothing else; the value must fit an int.
+// FALSE (value untouched) for anything else.
+bool ParseWholeInt(std::string_view text, int& value);
+
 // The same for a floating-point number ("%f" forms and exponents); no number
 // gives 0.
 double ParseLeadingDouble(std::string_view text);

@@ -1,11 +1,11 @@
 #include "platform/registry/registry.h"
 
 #include "platform/registry/registrystore.h"
+#include "platform/base/files.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
-#include <pwd.h>
 #include <string>
 #include <unistd.h>
 #include <unordered_set>
@@ -138,16 +138,7 @@ std::string RegistryDirectory()
     if (const char* dir = std::getenv("GLINTRA_REGISTRY_DIR"); dir && *dir) {
         folder = dir;
     } else {
-        if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config == '/') {
-            folder = config;
-        } else {
-            const char* home = std::getenv("HOME");
-            if (!home || !*home) {
-                const passwd* user = ::getpwuid(::getuid());
-                home = user && user->pw_dir ? user->pw_dir : "/tmp";
-            }
-            folder = std::string(home) + "/.config";
-        }
+        folder = UserBaseFolder("XDG_CONFIG_HOME", ".config");
         folder += "/PallimaGlintra/registry";
     }
     while (folder.size() > 1 && folder.back() == '/')

@@ -2,8 +2,11 @@
 // Dialogs stand for the resources they are numbered after: a dialog and each
 // of its controls carry their number as object name, so code and tests can
 // say "list 4009", and sizes given in dialog units are converted at the
-// metrics of an 8-point font.
+// metrics of an 8-point font. OK and Cancel are buttons 1 and 2.
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -24,4 +27,20 @@ W* WithControlId(W* widget, int id)
 inline QSize DialogUnitsToPixels(int width, int height)
 {
     return QSize(width * 3 / 2, height * 13 / 8);
+}
+
+// OK (1) and, unless left out, Cancel (2), wired to the dialog.
+inline QDialogButtonBox* OkCancelButtons(QDialog* dialog, bool withCancel = true)
+{
+    auto* box = new QDialogButtonBox(dialog);
+    QPushButton* ok = box->addButton(QDialogButtonBox::Ok);
+    ok->setObjectName(ControlIdName(1));
+    ok->setDefault(true);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    if (withCancel) {
+        QPushButton* cancel = box->addButton(QDialogButtonBox::Cancel);
+        cancel->setObjectName(ControlIdName(2));
+        QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    }
+    return box;
 }

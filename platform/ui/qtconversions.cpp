@@ -1,6 +1,19 @@
 #include "platform/ui/qtconversions.h"
 
+#include "platform/base/codepage.h"
+
 #include <QFileInfo>
+
+QString ToQt(const std::string& text)
+{
+    const std::u16string wide = MultiByteToWide(text);
+    return QString::fromUtf16(wide.data(), qsizetype(wide.size()));
+}
+
+std::string FromQt(const QString& text)
+{
+    return WideToMultiByte(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())));
+}
 
 QString QtNameFilter(const CFileFilter& filter)
 {

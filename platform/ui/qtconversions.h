@@ -14,6 +14,12 @@
 #include <string>
 #include <vector>
 
+// Text between the program's 8-bit strings and Qt. Bytes that are not UTF-8
+// travel as the lone surrogates of the automation strings, so a text that
+// is shown and read back unedited comes back byte for byte.
+QString ToQt(const std::string& text);
+std::string FromQt(const QString& text);
+
 // One entry of a Qt file dialog's type list. The description is shown as the
 // program wrote it and the patterns follow in parentheses, blank-separated,
 // where Qt takes them from: {"HTML Files(*.htm;*.html) ", "*.htm;*.html"}

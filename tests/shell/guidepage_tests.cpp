@@ -6,7 +6,7 @@
 #include "common/colorlabel.h"
 #include "host/document/widgetname.h"
 #include "host/document/widgetnamedlg.h"
-#include "host/output/bitmapbutton.h"
+#include "common/bitmapbutton.h"
 #include "host/output/hostpictures.h"
 #include "tests/support/fakepagelet.h"
 

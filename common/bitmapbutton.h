@@ -1,7 +1,9 @@
 #pragma once
-// A push button that is only a picture: its pressed picture while it is
-// held down, its normal picture in every other state. It draws no text and
-// no focus frame of its own.
+// A push button that is only a picture. It has up to four: normal, pressed
+// (while it is held down), focused (while it has the keyboard focus) and
+// disabled. A picture left empty falls back to the normal one. It draws no
+// text and no focus frame of its own: a button that shows focus does it
+// with its focused picture.
 
 #include <QAbstractButton>
 #include <QPixmap>
@@ -11,9 +13,9 @@ class CBitmapButton : public QAbstractButton {
 public:
     explicit CBitmapButton(QWidget* parent = nullptr);
 
-    // Normal and pressed pictures; the focused and disabled ones stay
-    // empty. FALSE when the normal picture is missing.
-    bool LoadBitmaps(const QPixmap& normal, const QPixmap& pressed);
+    // FALSE when the normal picture is missing.
+    bool LoadBitmaps(const QPixmap& normal, const QPixmap& pressed, const QPixmap& focused = {},
+                     const QPixmap& disabled = {});
     // The button takes the size of its normal picture, keeping its place.
     void SizeToContent();
 
@@ -30,4 +32,6 @@ protected:
 private:
     QPixmap m_normal;
     QPixmap m_pressed;
+    QPixmap m_focused;
+    QPixmap m_disabled;
 };

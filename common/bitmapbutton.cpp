@@ -1,4 +1,4 @@
-#include "host/output/bitmapbutton.h"
+#include "common/bitmapbutton.h"
 
 #include <QPainter>
 
@@ -8,10 +8,13 @@ CBitmapButton::CBitmapButton(QWidget* parent) : QAbstractButton(parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-bool CBitmapButton::LoadBitmaps(const QPixmap& normal, const QPixmap& pressed)
+bool CBitmapButton::LoadBitmaps(const QPixmap& normal, const QPixmap& pressed, const QPixmap& focused,
+                                const QPixmap& disabled)
 {
     m_normal = normal;
     m_pressed = pressed;
+    m_focused = focused;
+    m_disabled = disabled;
     update();
     return !m_normal.isNull();
 }
@@ -24,7 +27,14 @@ void CBitmapButton::SizeToContent()
 
 const QPixmap& CBitmapButton::CurrentPicture() const
 {
-    return isDown() && !m_pressed.isNull() ? m_pressed : m_normal;
+    const QPixmap* picture = &m_normal;
+    if (!isEnabled())
+        picture = &m_disabled;
+    else if (isDown())
+        picture = &m_pressed;
+    else if (hasFocus())
+        picture = &m_focused;
+    return picture->isNull() ? m_normal : *picture;
 }
 
 QSize CBitmapButton::sizeHint() const
