@@ -11,6 +11,7 @@
 #include "applet/supportfilecopy.h"
 #include "resources/pagelet/pageletresources.h"
 #include "wizard/copyresourcesdlg.h"
+#include "wizard/configwizard.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ const CDispatchMap<CGlintra>& CGlintra::DispatchMap()
         Property(DISPID_LastUpdateTime, "LastUpdateTime", VT_DATE, &CGlintra::OnLastUpdateTime),
         Method(DISPID_ReadConfigFile, "ReadConfigFile", VT_BOOL, {VT_BSTR}, &CGlintra::OnReadConfigFile),
         Method(DISPID_WriteConfigFile, "WriteConfigFile", VT_BOOL, {VT_BSTR}, &CGlintra::OnWriteConfigFile),
-        Method(DISPID_Config, "Config", VT_BOOL, {}, nullptr),
+        Method(DISPID_Config, "Config", VT_BOOL, {}, &CGlintra::OnConfig),
         Method(DISPID_GetPageletTypeID, "GetPageletTypeID", VT_I4, {}, &CGlintra::OnFixedNumber<IDS_PAGELET_TYPE>),
         Method(DISPID_GetPageletNameID, "GetPageletNameID", VT_I4, {}, &CGlintra::OnFixedNumber<IDS_PAGELET_NAME>),
         Method(DISPID_GetMenuTextID, "GetMenuTextID", VT_I4, {}, &CGlintra::OnFixedNumber<IDS_MENU_TEXT>),
@@ -310,5 +311,22 @@ HRESULT CGlintra::OnGetResourceWebPathByName(CDispCall& call)
 {
     EnsureResources();
     call.ReturnString(m_config.GetResourceWebPathByName(call.StringArg(0)));
+    return S_OK;
+}
+
+BOOL CGlintra::Config()
+{
+    if (m_pSheet)
+        return FALSE;  // showing already
+    const BOOL finished = RunConfigWizard({&m_params, GlintraModule().ResourceHandle(), this,
+                                           GlintraModule().ServerFolder(), &m_pSheet});
+    if (finished)
+        m_bResourcesValid = FALSE;  // the pictures may have changed
+    return finished;
+}
+
+HRESULT CGlintra::OnConfig(CDispCall& call)
+{
+    call.ReturnBool(Config());
     return S_OK;
 }

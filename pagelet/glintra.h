@@ -110,8 +110,13 @@ private:
     HRESULT OnGetResourceWebPath(CDispCall& call);
     HRESULT OnGetResourceLocalPathByName(CDispCall& call);
     HRESULT OnGetResourceWebPathByName(CDispCall& call);
+    HRESULT OnConfig(CDispCall& call);
 
 public:
+    // The wizard, modal: TRUE when the user finished it. Cancelled, the
+    // design is put back as it was.
+    BOOL Config();
+
     // The file members, as the dispatch interface serves them.
     BOOL ReadConfigFile(const std::string& path);
     BOOL WriteConfigFileEx(const std::string& path, SHORT overwrite);
