@@ -1,0 +1,1 @@
+// Placeholder: filled in by the tests of this area.
