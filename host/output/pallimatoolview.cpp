@@ -9,7 +9,6 @@
 #include "common/bitmapbutton.h"
 #include "host/output/hostpictures.h"
 #include "host/output/outputcommands.h"
-#include "platform/automation/dispatchdriver.h"
 #include "platform/ui/uiservices.h"
 #include "resources/host/hostresources.h"
 
@@ -222,18 +221,8 @@ void CPallimaToolView::OnConfigure()
 {
     if (!HasPagelet())
         return;
-    BOOL configured = FALSE;
-    try {
-        configured = m_document.m_pPagelet->Config();
-    } catch (const CDispatchException& error) {
-        if (error.Status() != DISP_E_MEMBERNOTFOUND)
-            throw;
-        // A pagelet server without its configuration wizard.
-        AfxMessageBox("This pagelet server has no configuration wizard; the widget is left as it is.",
-                      MB_OK | MB_ICONINFORMATION);
-        return;
-    }
-    if (configured)
+    // The wizard runs inside the call; TRUE when the user finished it.
+    if (m_document.m_pPagelet->Config())
         m_document.SetModifiedFlag(true);
 }
 
