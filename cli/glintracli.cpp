@@ -38,6 +38,8 @@ constexpr const char* kHelp =
     "  new-page FILE PAGE     write the web page PAGE holding only the widget FILE,\n"
     "                         with its support files beside it (as New Page does)\n"
     "  code FILE              print the widget's HTML as Copy Code copies it\n"
+    "  config FILE            open the wizard on the widget FILE (needs a display);\n"
+    "                         Finish saves FILE, Cancel leaves it (exit code 3)\n"
     "  --help                 this list\n"
     "\n"
     "The registry lives in $GLINTRA_REGISTRY_DIR (default ~/.config/PallimaGlintra/registry).\n";
@@ -48,6 +50,13 @@ struct CUsageError {};
 struct CCommandFailure {
     std::string reason;
 };
+// The user said no; the reason says what was left as it was.
+struct CCommandCancelled {
+    std::string reason;
+};
+
+// Whether the command may ask the user through a window.
+bool g_bCanShowWindows = false;
 
 [[noreturn]] void Fail(std::string reason)
 {
@@ -278,10 +287,36 @@ void Code(const std::vector<std::string>& args, std::ostream& out)
     out << GatherSegments(pagelet).cursor;
 }
 
+void Config(const std::vector<std::string>& args, std::ostream& out)
+{
+    const CArguments parsed = ParseArguments(args, 1);
+    if (!g_bCanShowWindows)
+        Fail("config shows the wizard, and there is no display here (neither DISPLAY nor WAYLAND_DISPLAY is "
+             "set); try: xvfb-run -a glintra config FILE");
+    CPagelet pagelet;
+    ReadWidget(pagelet, parsed.values[0]);
+    const std::string path = AbsolutePath(parsed.values[0]);
+    if (!pagelet.Config())
+        throw CCommandCancelled{"the wizard was cancelled; " + path + " is left as it was"};
+    // Saved as the host saves a widget.
+    pagelet.SetProgID(pagelet.m_strProgID);
+    pagelet.SetLastUpdateTime(CurrentDate());
+    WriteWidget(pagelet, path, 0, out);
+}
+
 } // namespace
 
-int RunGlintra(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+bool DesktopDisplayAvailable(const char* display, const char* waylandDisplay, const char* qtPlatform)
 {
+    const std::string platform = qtPlatform ? qtPlatform : "";
+    if (platform.rfind("offscreen", 0) == 0 || platform.rfind("minimal", 0) == 0)
+        return false;
+    return (display && *display) || (waylandDisplay && *waylandDisplay);
+}
+
+int RunGlintra(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool canShowWindows)
+{
+    g_bCanShowWindows = canShowWindows;
     using Command = void (*)(const std::vector<std::string>&, std::ostream&);
     static const std::map<std::string, Command> commands = {
         {"register", Register},
@@ -294,6 +329,7 @@ int RunGlintra(const std::vector<std::string>& args, std::ostream& out, std::ost
         {"templates", Templates},
         {"new-page", NewPage},
         {"code", Code},
+        {"config", Config},
     };
     if (args.empty()) {
         err << kUsage << "\n";
@@ -317,6 +353,9 @@ int RunGlintra(const std::vector<std::string>& args, std::ostream& out, std::ost
     } catch (const CCommandFailure& failure) {
         err << "glintra: " << failure.reason << "\n";
         return 1;
+    } catch (const CCommandCancelled& cancelled) {
+        err << "glintra: " << cancelled.reason << "\n";
+        return 3;
     } catch (const CDispatchException& e) {
         err << "glintra: the pagelet refused a call: " << e.what() << "\n";
         return 1;

@@ -1,6 +1,7 @@
 #include "cli/glintracli.h"
 #include "platform/automation/classregistry.h"
 #include "platform/ui/consoleuiservices.h"
+#include "platform/ui/qtuiservices.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -36,18 +37,28 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char** argv)
 {
-    // The pagelet's dialogs need an application object even where nothing is
-    // shown; Qt's offscreen platform serves without a display.
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    // Only the wizard is shown to the user, on the desktop when there is
+    // one. Everything else needs an application object but shows nothing:
+    // Qt's offscreen platform serves without a display.
+    const bool showsWindows = !args.empty() && args[0] == "config" &&
+                              DesktopDisplayAvailable(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                                      std::getenv("QT_QPA_PLATFORM"));
+    if (!showsWindows)
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(QuietQtMessages);
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    CCommandLineUiServices ui;
-    SetUiServices(&ui);
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Pallima Glintra"));
+    CCommandLineUiServices console;
+    CQtUiServices desktop;
+    if (showsWindows)
+        SetUiServices(&desktop);
+    else
+        SetUiServices(&console);
 
     CoInitialize();
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const int code = RunGlintra(args, std::cout, std::cerr);
+    const int code = RunGlintra(args, std::cout, std::cerr, showsWindows);
     CoUninitialize();
     SetUiServices(nullptr);
     return code;

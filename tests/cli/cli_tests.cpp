@@ -89,7 +89,9 @@ TEST_F(GlintraProgram, FailuresAreOneLineAndExitOne)
         {"register", GLINTRA_APP_DIR "/libGlintraPlatform.so"},  // loads, but is no server
         {"unregister"},                                         // nothing registered yet
         {"info"},
+        {"config", scratch / "banner.pgt"},                     // no display to show the wizard on
     };
+    CScopedEnv noDisplay("DISPLAY", ""), noWayland("WAYLAND_DISPLAY", "");
     for (const auto& args : cases) {
         const CProcessResult r = Run(args);
         EXPECT_EQ(r.exitCode, 1) << args[0];
