@@ -59,5 +59,8 @@ void CBackgroundImageDlg::OnBrowse()
         return;
     m_strImage = picker.GetPathName();
     m_strWebPath = picker.GetWebPath();
-    UpdateData(false);
+    // Only the picture's field shows the choice: a placement chosen since
+    // the dialog opened stays as it is.
+    CDataExchange load(false);
+    load.Text(m_pImage, m_strImage);
 }

@@ -20,8 +20,14 @@ bool CDataDialog::UpdateData(bool saveAndValidate)
 
 void CDataDialog::accept()
 {
-    if (UpdateData(true))
-        QDialog::accept();
+    // Every field is checked before any member changes, so a refused OK
+    // followed by Cancel still changes nothing.
+    CDataExchange check(CDataExchange::Validate);
+    DoDataExchange(check);
+    if (check.Failed())
+        return;
+    UpdateData(true);
+    QDialog::accept();
 }
 
 void CDataDialog::OnInitDialog()

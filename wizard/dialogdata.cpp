@@ -154,11 +154,19 @@ QSlider* MakeSpeedSlider(QWidget* parent, int id)
 
 void CDataExchange::Int(QLineEdit* edit, int& value)
 {
-    if (!m_bSave) {
+    if (m_eMode == Load) {
         edit->setText(QString::number(value));
         return;
     }
-    if (ParseWholeInt(FromQt(edit->text()), value))
+    int parsed = 0;
+    if (ParseWholeInt(FromQt(edit->text()), parsed)) {
+        if (m_eMode == Save)
+            value = parsed;
+        return;
+    }
+    // One prompt for a pass, on the first field refused; the field keeps
+    // its value.
+    if (m_bFailed)
         return;
     m_bFailed = true;
     AfxMessageBox(IntegerPrompt(), MB_OK | MB_ICONEXCLAMATION);
@@ -168,7 +176,9 @@ void CDataExchange::Int(QLineEdit* edit, int& value)
 
 void CDataExchange::Text(QLineEdit* edit, std::string& value)
 {
-    if (m_bSave)
+    if (m_eMode == Validate)
+        return;
+    if (m_eMode == Save)
         value = FromQt(edit->text());
     else
         edit->setText(ToQt(value));
@@ -176,7 +186,9 @@ void CDataExchange::Text(QLineEdit* edit, std::string& value)
 
 void CDataExchange::Text(QPlainTextEdit* edit, std::string& value)
 {
-    if (m_bSave) {
+    if (m_eMode == Validate)
+        return;
+    if (m_eMode == Save) {
         // The control's lines end in LF; the design's in CR LF.
         const std::string text = FromQt(edit->toPlainText());
         std::string lines;
@@ -201,7 +213,9 @@ void CDataExchange::Text(QPlainTextEdit* edit, std::string& value)
 
 void CDataExchange::ComboIndex(QComboBox* combo, int& index)
 {
-    if (m_bSave) {
+    if (m_eMode == Validate)
+        return;
+    if (m_eMode == Save) {
         if (combo->currentIndex() >= 0)
             index = combo->currentIndex();
     } else {
@@ -211,7 +225,9 @@ void CDataExchange::ComboIndex(QComboBox* combo, int& index)
 
 void CDataExchange::ComboText(QComboBox* combo, std::string& value)
 {
-    if (m_bSave)
+    if (m_eMode == Validate)
+        return;
+    if (m_eMode == Save)
         value = FromQt(combo->currentText());
     else
         combo->setEditText(ToQt(value));
@@ -219,7 +235,9 @@ void CDataExchange::ComboText(QComboBox* combo, std::string& value)
 
 void CDataExchange::Radio(QButtonGroup* group, int& index)
 {
-    if (m_bSave) {
+    if (m_eMode == Validate)
+        return;
+    if (m_eMode == Save) {
         if (group->checkedId() >= 0)
             index = group->checkedId();
         return;
@@ -237,7 +255,9 @@ void CDataExchange::Radio(QButtonGroup* group, int& index)
 
 void CDataExchange::Check(QAbstractButton* box, BOOL& value)
 {
-    if (m_bSave)
+    if (m_eMode == Validate)
+        return;
+    if (m_eMode == Save)
         value = box->isChecked() ? TRUE : FALSE;
     else
         box->setChecked(value != FALSE);
@@ -245,7 +265,9 @@ void CDataExchange::Check(QAbstractButton* box, BOOL& value)
 
 void CDataExchange::Slider(QSlider* slider, int& value)
 {
-    if (!m_bSave) {
+    if (m_eMode == Validate)
+        return;
+    if (m_eMode == Load) {
         slider->setValue(value);  // clamped into the range by the slider
         return;
     }

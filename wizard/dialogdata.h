@@ -84,11 +84,17 @@ QComboBox* MakeDropList(QWidget* parent, int id, std::span<const char* const> en
 QSlider* MakeSpeedSlider(QWidget* parent, int id);
 
 // One pass of the exchange. Saving stops at nothing: every field is read,
-// and Failed() tells whether an integer field was refused.
+// and Failed() tells whether an integer field was refused (the user is told
+// of the first). Validating only tells the user of the first field that
+// would be refused and changes no member, so a dialog can refuse OK and
+// still leave Cancel with nothing changed.
 class CDataExchange {
 public:
-    explicit CDataExchange(bool saveAndValidate) : m_bSave(saveAndValidate) {}
-    bool Saving() const { return m_bSave; }
+    enum EMode { Load, Save, Validate };
+    explicit CDataExchange(bool saveAndValidate) : m_eMode(saveAndValidate ? Save : Load) {}
+    explicit CDataExchange(EMode mode) : m_eMode(mode) {}
+    bool Saving() const { return m_eMode == Save; }
+    bool Validating() const { return m_eMode == Validate; }
     bool Failed() const { return m_bFailed; }
 
     void Int(QLineEdit* edit, int& value);
@@ -102,7 +108,7 @@ public:
     void Slider(QSlider* slider, int& value);
 
 private:
-    bool m_bSave;
+    EMode m_eMode;
     bool m_bFailed = false;
 };
 

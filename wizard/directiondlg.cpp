@@ -33,11 +33,11 @@ void CDirectionDlg::DoDataExchange(CDataExchange& dx)
 
 void CDirectionDlg::OnInitDialog()
 {
-    UpdateData(false);
     if (m_nAnimateType == kSlidingWithTrack) {
-        // Removing the two horizontal entries leaves a stored horizontal
-        // direction without a selection; it is kept unless one is chosen.
+        // The sliding text moves vertically only. A stored horizontal
+        // direction then shows no selection and is kept unless one is chosen.
         m_pDirection->removeItem(3);
         m_pDirection->removeItem(2);
     }
+    UpdateData(false);
 }

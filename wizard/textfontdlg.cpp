@@ -124,7 +124,10 @@ void CTextFontDlg::DoDataExchange(CDataExchange& dx)
     dx.ComboIndex(m_pVertical, m_nVertical);
     dx.Int(m_pXOffset, m_nXOffset);
     dx.Int(m_pYOffset, m_nYOffset);
+    dx.Slider(m_pSpeed, m_nSpeed);
     // The swatches hold their colours themselves.
+    if (dx.Validating())
+        return;
     if (dx.Saving()) {
         m_crFont = m_pFontColor->Color();
         m_crShadow = m_pShadowColor->Color();
@@ -137,20 +140,11 @@ void CTextFontDlg::DoDataExchange(CDataExchange& dx)
 void CTextFontDlg::OnInitDialog()
 {
     UpdateData(false);
-    CDataExchange load(false);
-    load.Slider(m_pSpeed, m_nSpeed);
     if (!StyleOffersEffects(m_nAnimateType)) {
-        // These styles draw plain text: only "Normal" is left.
+        // These styles draw plain text: only "Normal" is left, and it is
+        // what OK gives; Cancel keeps the effect the banner had.
         for (int entry = 4; entry >= 1; --entry)
             m_pEffect->removeItem(entry);
-        m_nEffect = 0;
+        m_pEffect->setCurrentIndex(0);
     }
-    UpdateData(false);
-}
-
-void CTextFontDlg::accept()
-{
-    CDataExchange save(true);
-    save.Slider(m_pSpeed, m_nSpeed);
-    CDataDialog::accept();
 }

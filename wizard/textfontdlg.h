@@ -47,8 +47,6 @@ public:
     int m_nYOffset = 0;
     int m_nFontName = -1;
 
-    void accept() override;
-
 protected:
     void DoDataExchange(CDataExchange& dx) override;
     void OnInitDialog() override;

@@ -70,7 +70,7 @@ std::vector<CFileFilter> ParseFilterString(const std::string& filter)
 
 CWebPathFileDialog::CWebPathFileDialog(const std::string& initialFile, const std::string& webPath,
                                        const std::string& filter, QWidget* parent)
-    : QDialog(parent), m_strWebPath(webPath)
+    : QDialog(parent), m_strWebPath(webPath), m_strInitialWebPath(webPath)
 {
     setObjectName(ControlIdName(IDD));
     setWindowTitle("Open");
@@ -117,6 +117,12 @@ void CWebPathFileDialog::OnFileChosen()
     }
     m_strPathName = FromQt(chosen.first());
     accept();
+}
+
+void CWebPathFileDialog::reject()
+{
+    m_strWebPath = m_strInitialWebPath;
+    QDialog::reject();
 }
 
 std::string CWebPathFileDialog::GetWebPath()

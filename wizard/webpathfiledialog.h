@@ -46,10 +46,14 @@ public:
 
     QFileDialog* Files() const { return m_pFiles; }
 
+    // What was typed into the web path goes with Cancel.
+    void reject() override;
+
 private:
     void OnFileChosen();
 
     QFileDialog* m_pFiles = nullptr;
     QLineEdit* m_pWebPath = nullptr;
     std::string m_strPathName;
+    std::string m_strInitialWebPath;
 };

@@ -4,8 +4,10 @@
 #include "wizardfixture.h"
 
 #include "platform/base/files.h"
+#include "wizard/wizardtempfolder.h"
 
 #include <random>
+#include <unistd.h>
 
 namespace {
 
@@ -343,6 +345,41 @@ TEST_F(BannerList, TheTmpFolderGoesWhenTheWizardCloses)
         EXPECT_EQ(finished != FALSE, finish);
         EXPECT_FALSE(FolderExists(tmp)) << (finish ? "Finish" : "Cancel");
     }
+}
+
+// An installed server folder is not writable: each running program then
+// keeps its own folder under the user's cache.
+TEST(WizardTempFolder, BesideTheServerOrPerProcessUnderTheCache)
+{
+    EXPECT_EQ(WizardTempFolderFor("/opt/app", true, "/home/ann/.cache", 42), "/opt/app/tmp");
+    EXPECT_EQ(WizardTempFolderFor("/usr/lib/pallima-glintra", false, "/home/ann/.cache", 42),
+              "/home/ann/.cache/PallimaGlintra/wizard-42");
+    EXPECT_NE(WizardTempFolderFor("/usr/lib/pallima-glintra", false, "/c", 42),
+              WizardTempFolderFor("/usr/lib/pallima-glintra", false, "/c", 43));
+
+    CTempDir cache, root;
+    CScopedEnv cacheHome("XDG_CACHE_HOME", cache.Path());
+    EXPECT_EQ(WizardTempFolder(root.Path() + "/gone"), cache.Path() + "/PallimaGlintra/wizard-" + std::to_string(::getpid()))
+        << "a folder this process cannot write to";
+    EXPECT_EQ(WizardTempFolder(root.Path()), root.Path() + "/tmp");
+}
+
+TEST(WizardTempFolder, EmptyingLeavesWhatItCannotRemove)
+{
+    CTempDir root;
+    const std::string tmp = root / "tmp";
+    ASSERT_TRUE(CreateFolder(tmp));
+    ASSERT_TRUE(WriteText(tmp + "/preview.htm", "x"));
+    ASSERT_TRUE(WriteText(tmp + "/.hidden", "x"));
+    ASSERT_TRUE(CreateFolder(tmp + "/kept"));
+    EmptyAndRemoveFolder(tmp);
+    EXPECT_TRUE(FolderExists(tmp)) << "one level only: a folder inside keeps it";
+    EXPECT_FALSE(FileExists(tmp + "/preview.htm"));
+    EXPECT_FALSE(FileExists(tmp + "/.hidden"));
+    RemoveFolder(tmp + "/kept");
+    EmptyAndRemoveFolder(tmp);
+    EXPECT_FALSE(FolderExists(tmp));
+    EmptyAndRemoveFolder(tmp);  // nothing there: nothing happens
 }
 
 } // namespace
