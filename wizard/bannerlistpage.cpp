@@ -165,7 +165,10 @@ int CBannerListPage::CurrentLine() const
 void CBannerListPage::LoadBanner()
 {
     LoadRecord();
-    EnableControls(TypeMember(), Design().m_nCurPage);
+    // The page's own buttons follow the banner's value whatever it is: a
+    // -1 read from a file is a value like any other, not "leave them".
+    EnableTypeControls(TypeMember());
+    EnableControls(-1, Design().m_nCurPage);
     UpdateData(false);
 }
 

@@ -50,17 +50,19 @@ const CStyleDefaults* StyleDefaults(int style)
 
 bool StyleHasSpecialParams(int style)
 {
+    // A value no style has (read from someone's file) has no dialog either.
     switch (style) {
-    case 0:
-    case 1:
-    case 3:
-    case 4:
-    case 6:
-    case 7:
-    case 11:
-        return false;
-    default:
+    case 2:
+    case 5:
+    case 8:
+    case 9:
+    case 10:
+    case 12:
+    case 13:
+    case 14:
         return true;
+    default:
+        return false;
     }
 }
 
