@@ -48,16 +48,7 @@ CBackgroundPage::CBackgroundPage(QWidget* parent) : CBannerListPage(IDD, "Set Gl
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(5, 1);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(MakeIcon());
-    top->addWidget(Heading(), 1);
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(ListPanel(), 2);
-    columns->addSpacing(8);
-    columns->addWidget(fields, 3);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(columns, 1);
+    LayOut(fields);
 
     connect(m_pFillType, &QComboBox::activated, this, &CBackgroundPage::OnSelectFillType);
     connect(m_pFillColor, &QAbstractButton::clicked, this, &CBackgroundPage::OnFillColor);

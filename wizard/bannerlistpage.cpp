@@ -1,6 +1,7 @@
 #include "wizard/bannerlistpage.h"
 
 #include "common/bitmapbutton.h"
+#include "common/colorlabel.h"
 #include "model/glintraappletparams.h"
 #include "platform/ui/dialogresource.h"
 #include "platform/ui/modulepictures.h"
@@ -86,6 +87,20 @@ CBannerListPage::CBannerListPage(int idd, const char* heading, QWidget* parent) 
             OnSelChange();
     });
     connect(m_pLines, &CBannerListModel::CheckChanged, this, &CBannerListPage::OnCheckChanged);
+}
+
+void CBannerListPage::LayOut(QWidget* fields)
+{
+    auto* top = new QHBoxLayout;
+    top->addWidget(MakeIcon());
+    top->addWidget(Heading(), 1);
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(m_pPanel, 2);
+    columns->addSpacing(8);
+    columns->addWidget(fields, 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(columns, 1);
 }
 
 void CBannerListPage::OnInitDialog()

@@ -71,8 +71,9 @@ protected:
 
     void DoDataExchange(CDataExchange& dx) override;
 
-    // The banner list's column, for the page's layout.
-    QWidget* ListPanel() const { return m_pPanel; }
+    // The page's layout: the icon and the heading above, the banner list
+    // on the left, the page's own fields on the right.
+    void LayOut(QWidget* fields);
 
     std::string m_strTitle;
 

@@ -99,16 +99,7 @@ CTextPage::CTextPage(QWidget* parent) : CBannerListPage(IDD, "Set Glintra's Fore
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(MakeIcon());
-    top->addWidget(Heading(), 1);
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(ListPanel(), 2);
-    columns->addSpacing(8);
-    columns->addWidget(fields, 3);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(columns, 1);
+    LayOut(fields);
 
     connect(m_pStyle, &QComboBox::activated, this, &CTextPage::OnSelectStyle);
     connect(m_pSpecialParams, &QPushButton::clicked, this, &CTextPage::OnSpecialParams);
