@@ -4,6 +4,7 @@
 // dpi (see CMakeLists.txt).
 #include "wizardfixture.h"
 
+#include "common/bitmapbutton.h"
 #include "wizard/backgroundimagedlg.h"
 #include "wizard/directiondlg.h"
 #include "wizard/directionpartsdlg.h"
@@ -137,6 +138,66 @@ TEST_F(Layout, PagesFitTheirTextsAndTabInLayoutOrder)
             if (sheet.currentId() < CGlintraPrpSheet::TextPageId)
                 UserClick(qobject_cast<QAbstractButton*>(next));
         }
+        Cancel(sheet);
+    });
+}
+
+// The pictures and tips of the pages: the side picture, the icon, the
+// bold headings, and the banner list buttons in their four states.
+TEST_F(Layout, PicturesTipsAndHeadings)
+{
+    design = Titled({"A", "B"});
+    Run([&](CGlintraPrpSheet& sheet) {
+        auto* side = Ctl<QLabel>(General(sheet), CGeneralPage::IDC_SIDE_PICTURE);
+        EXPECT_EQ(side->pixmap().size(), QSize(116, 245));
+        const struct {
+            CPropertyPage* page;
+            const char* heading;
+        } pages[] = {
+            {&General(sheet), "Set Applet General Parameters"},
+            {&Background(sheet), "Set Glintra's Backgrounds Style"},
+            {&Text(sheet), "Set Glintra's Foreground Texts Style"},
+        };
+        for (const auto& p : pages) {
+            auto* heading = Ctl<QLabel>(*p.page, 1000);
+            EXPECT_EQ(heading->text(), p.heading);
+            EXPECT_EQ(heading->font().weight(), QFont::Bold);
+        }
+        for (CBannerListPage* page : {static_cast<CBannerListPage*>(&Background(sheet)),
+                                      static_cast<CBannerListPage*>(&Text(sheet))}) {
+            EXPECT_FALSE(Ctl<QLabel>(*page, IDI_PAGELET)->pixmap().isNull());
+            const struct {
+                int id;
+                const char* tip;
+            } buttons[] = {{CBannerListPage::IDC_INSERT, "Insert a new banner"},
+                           {CBannerListPage::IDC_DELETE, "Delete this banner"},
+                           {CBannerListPage::IDC_MOVEUP, "Move up this banner"},
+                           {CBannerListPage::IDC_MOVEDOWN, "Move down this banner"}};
+            for (const auto& b : buttons) {
+                auto* button = Ctl<CBitmapButton>(*page, b.id);
+                EXPECT_EQ(button->toolTip(), b.tip);
+                EXPECT_EQ(button->size(), QSize(30, 26));
+            }
+        }
+        // The picture follows the state: normal, disabled, focused, pressed.
+        Next(sheet);
+        CBackgroundPage& page = Background(sheet);
+        auto* up = Ctl<CBitmapButton>(page, CBannerListPage::IDC_MOVEUP);
+        auto* down = Ctl<CBitmapButton>(page, CBannerListPage::IDC_MOVEDOWN);
+        const QImage disabled = up->CurrentPicture().toImage();
+        ASSERT_FALSE(up->isEnabled());
+        const QImage normal = down->CurrentPicture().toImage();
+        down->setFocus(Qt::TabFocusReason);
+        const QImage focused = down->CurrentPicture().toImage();
+        down->setDown(true);
+        const QImage pressed = down->CurrentPicture().toImage();
+        down->setDown(false);
+        EXPECT_NE(normal, focused);
+        EXPECT_NE(normal, pressed);
+        EXPECT_NE(focused, pressed);
+        SelectLine(page, 1);
+        EXPECT_NE(down->CurrentPicture().toImage(), normal) << "disabled now";
+        EXPECT_NE(up->CurrentPicture().toImage(), disabled) << "enabled now";
         Cancel(sheet);
     });
 }
