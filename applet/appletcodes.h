@@ -1,9 +1,11 @@
 #pragma once
-// Texts the applet block and the applet share: its class file, the codes that
-// stand for a line break in a banner text and for a comma in the loading
-// message, and the notice the applet checks.
+// Texts the applet block and the applet share: its class file and the
+// script player, the codes that stand for a line break in a banner text and
+// for a comma in the loading message, and the notice the applet checks.
 
 inline constexpr const char* kAppletClassFile = "glntfx.class";
+// The same show for browsers without Java, a script beside the class file.
+inline constexpr const char* kPlayerScriptFile = "glntfx.js";
 
 // Vertical line, low line, number sign, grave accent.
 inline constexpr const char* kLineBreakCode = "|_#`";

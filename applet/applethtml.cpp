@@ -152,7 +152,8 @@ std::string GenerateAppletHTML(CGlintraAppletParams& params, CPageletConfigFile&
 
     // Reading PreviewPath adds the key when it is absent, as every property read does.
     const std::string previewPath = config.GetDescription("PreviewPath");
-    const bool webPaths = outputMode == kOutputWebPaths;
+    const bool webPaths = outputMode == kOutputWebPaths || outputMode == kOutputWebPathsWithPlayer;
+    const bool player = outputMode == kOutputBesideFileWithPlayer || outputMode == kOutputWebPathsWithPlayer;
     const std::string& codebase = webPaths ? params.m_ClassWebPath : previewPath;
     auto imagePrefix = [&](const std::string& webPath) -> const std::string& {
         return webPaths ? webPath : previewPath;
@@ -285,5 +286,17 @@ std::string GenerateAppletHTML(CGlintraAppletParams& params, CPageletConfigFile&
     out += kLineEnd;
     out += "</P>";
     out += kLineEnd;
+
+    if (player) {
+        // After the paragraph, so the paragraph holds the applet alone and
+        // the player's canvas takes its place there.
+        out += "<script src=\"";
+        AppendAttribute(out, codebase);
+        if (!codebase.empty() && codebase.back() != '/')
+            out += '/';
+        out += kPlayerScriptFile;
+        out += "\" defer></script>";
+        out += kLineEnd;
+    }
     return out;
 }

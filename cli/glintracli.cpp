@@ -6,6 +6,7 @@
 #include "platform/base/autodate.h"
 #include "platform/base/files.h"
 #include "platform/base/numbers.h"
+#include "platform/registry/profile.h"
 #include "platform/resources/moduleresources.h"
 #include "resources/host/hostresources.h"
 
@@ -35,9 +36,13 @@ constexpr const char* kHelp =
     "                         beside it (N 0: ask about name clashes, keep the rest;\n"
     "                         other N: replace files of the same name)\n"
     "  templates              list the templates: title, description, path\n"
-    "  new-page FILE PAGE     write the web page PAGE holding only the widget FILE,\n"
+    "  new-page FILE PAGE [--player|--no-player]\n"
+    "                         write the web page PAGE holding only the widget FILE,\n"
     "                         with its support files beside it (as New Page does)\n"
-    "  code FILE              print the widget's HTML as Copy Code copies it\n"
+    "  code FILE [--player|--no-player]\n"
+    "                         print the widget's HTML as Copy Code copies it\n"
+    "                         (the player for today's browsers follows the setting\n"
+    "                         \"Play in Today's Browsers\" unless a switch is given)\n"
     "  config FILE            open the wizard on the widget FILE (needs a display);\n"
     "                         Finish saves FILE, Cancel leaves it (exit code 3)\n"
     "  --help                 this list\n"
@@ -80,20 +85,24 @@ std::string AbsolutePath(const std::string& path)
     return folder == "/" ? "/" + path : folder + "/" + path;
 }
 
-// The command's arguments: positional ones and "--name value" options of
-// the names it knows.
+// The command's arguments: positional ones, "--name value" options and
+// "--flag" switches of the names it knows.
 struct CArguments {
     std::vector<std::string> values;
     std::map<std::string, std::string> options;
+    std::vector<std::string> flags;
+    bool Has(const std::string& flag) const { return std::find(flags.begin(), flags.end(), flag) != flags.end(); }
 };
 
 CArguments ParseArguments(const std::vector<std::string>& args, size_t positional,
-                          const std::vector<std::string>& names = {})
+                          const std::vector<std::string>& names = {}, const std::vector<std::string>& flags = {})
 {
     CArguments parsed;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg.rfind("--", 0) == 0) {
+        if (std::find(flags.begin(), flags.end(), arg) != flags.end()) {
+            parsed.flags.push_back(arg);
+        } else if (arg.rfind("--", 0) == 0) {
             if (std::find(names.begin(), names.end(), arg) == names.end() || i + 1 >= args.size())
                 throw CUsageError{};
             parsed.options[arg] = args[++i];
@@ -268,23 +277,40 @@ void Templates(const std::vector<std::string>& args, std::ostream& out)
         out << titles[i] << '\t' << descriptions[i] << '\t' << paths[i] << '\n';
 }
 
+// Whether the page carries the script player: the user's setting, unless
+// --player or --no-player says otherwise (the last one given counts).
+CPublishOptions PublishOptionsOf(const CArguments& parsed)
+{
+    CPublishOptions options = PublishOptionsOf(CProfile(kSettingsCompany, LoadHostString(IDS_APP_TITLE)));
+    for (const std::string& flag : parsed.flags)
+        options.withPlayer = flag == "--player";
+    return options;
+}
+
+const std::vector<std::string> kPlayerFlags = {"--player", "--no-player"};
+
 void NewPage(const std::vector<std::string>& args, std::ostream& out)
 {
-    const CArguments parsed = ParseArguments(args, 2);
+    const CArguments parsed = ParseArguments(args, 2, {}, kPlayerFlags);
     CPagelet pagelet;
     ReadWidget(pagelet, parsed.values[0]);
-    const std::string& page = parsed.values[1];
-    if (!WriteNewPage(pagelet, page))
+    const std::string page = AbsolutePath(parsed.values[1]);
+    const CPublishOptions options = PublishOptionsOf(parsed);
+    if (!WriteNewPage(pagelet, page, options))
         Fail("could not write the page " + page);
+    if (options.withPlayer) {
+        if (const std::string problem = CopyPlayerBeside(pagelet, page); !problem.empty())
+            Fail(problem);
+    }
     out << "wrote " << page << "\n";
 }
 
 void Code(const std::vector<std::string>& args, std::ostream& out)
 {
-    const CArguments parsed = ParseArguments(args, 1);
+    const CArguments parsed = ParseArguments(args, 1, {}, kPlayerFlags);
     CPagelet pagelet;
     ReadWidget(pagelet, parsed.values[0]);
-    out << GatherSegments(pagelet).cursor;
+    out << GatherSegments(pagelet, PublishOptionsOf(parsed)).cursor;
 }
 
 void Config(const std::vector<std::string>& args, std::ostream& out)

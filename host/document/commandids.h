@@ -30,6 +30,8 @@ constexpr UINT ID_EDIT_RENAME = 32776;
 constexpr UINT ID_FILE_SAVE_AS_TEMPLATE = 32777;
 constexpr UINT ID_OPTION_TEMPLATE = 32778;
 constexpr UINT ID_OPTION_WEB_BROWSER = 32781;
+// Whether published pages carry the script player (a check item).
+constexpr UINT ID_OPTION_PLAYER = 32795;
 constexpr UINT ID_HELP_WORK_WITH_PALLIMA = 32783;
 constexpr UINT ID_HELP_FAQ = 32790;
 constexpr UINT ID_HELP_ORDERING = 32791;

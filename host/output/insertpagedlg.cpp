@@ -32,8 +32,9 @@ std::string Kept(QString shown)
 
 } // namespace
 
-CInsertPageDlg::CInsertPageDlg(const CPagelet& pagelet, std::string path, QWidget* parent)
-    : QDialog(parent), m_pPagelet(&pagelet), m_strPath(std::move(path))
+CInsertPageDlg::CInsertPageDlg(const CPagelet& pagelet, std::string path, QWidget* parent,
+                               const CPublishOptions& options)
+    : QDialog(parent), m_pPagelet(&pagelet), m_strPath(std::move(path)), m_options(options)
 {
     setObjectName(ControlIdName(IDD));
     auto* hint = new QLabel("Locate the insert point using caret:", this);
@@ -113,7 +114,7 @@ void CInsertPageDlg::InitDialog()
 
 void CInsertPageDlg::OnInsert()
 {
-    const QString block = Shown(InsertionBlock(m_pPagelet->GetHTMLBody(0, 1)));
+    const QString block = Shown(InsertionBlock(m_pPagelet->GetHTMLBody(0, PublishedOutputMode(m_options))));
     QTextCursor cursor = m_pPage->textCursor();
     // One step to undo: the selection replaced by the block.
     cursor.beginEditBlock();

@@ -5,6 +5,8 @@
 
 #include "platform/base/types.h"
 
+#include "host/output/publishoptions.h"
+
 #include <QDialog>
 
 #include <string>
@@ -23,7 +25,8 @@ public:
     static constexpr int IDC_UNDO = 1032;
     static constexpr int IDC_COPY_FILES = 1034;
 
-    CInsertPageDlg(const CPagelet& pagelet, std::string path, QWidget* parent = nullptr);
+    CInsertPageDlg(const CPagelet& pagelet, std::string path, QWidget* parent = nullptr,
+                   const CPublishOptions& options = {});
 
     // Reads the page, with its messages when that fails. Call before the
     // dialog runs.
@@ -38,6 +41,7 @@ public:
 
     const CPagelet* m_pPagelet;
     std::string m_strPath;
+    CPublishOptions m_options;
     QPushButton* m_pUndo = nullptr;
     QPlainTextEdit* m_pPage = nullptr;
     std::string m_strPageText;

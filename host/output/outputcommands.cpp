@@ -67,11 +67,11 @@ std::vector<std::string> SplitParameterString(const std::string& parameters)
     return arguments;
 }
 
-void OnCopyCode(CPallimaToolDoc& document, QWidget* parent)
+void OnCopyCode(CPallimaToolDoc& document, QWidget* parent, const CPublishOptions& publish)
 {
     if (!HasPagelet(document))
         return;
-    const CHtmlSegmentTexts segments = GatherSegments(*document.m_pPagelet);
+    const CHtmlSegmentTexts segments = GatherSegments(*document.m_pPagelet, publish);
     // Nothing to copy leaves the clipboard as it was.
     if (!segments.cursor.empty())
         UiServices().SetClipboardText(segments.cursor);
@@ -79,7 +79,7 @@ void OnCopyCode(CPallimaToolDoc& document, QWidget* parent)
     UiServices().RunModal(dialog);
 }
 
-void OnNewPage(CPallimaToolDoc& document, QWidget* parent)
+void OnNewPage(CPallimaToolDoc& document, QWidget* parent, const CPublishOptions& publish)
 {
     if (!HasPagelet(document))
         return;
@@ -90,14 +90,18 @@ void OnNewPage(CPallimaToolDoc& document, QWidget* parent)
     const std::optional<std::string> path = UiServices().GetSaveFileName(options);
     if (!path)
         return;
-    if (!WriteNewPage(*document.m_pPagelet, *path)) {
+    if (!WriteNewPage(*document.m_pPagelet, *path, publish)) {
         AfxMessageBox("Create HTML File Failure!");
         return;
     }
     AfxMessageBox("You have saved Glintra into " + *path + " successfully!");
+    if (publish.withPlayer) {
+        if (const std::string problem = CopyPlayerBeside(*document.m_pPagelet, *path); !problem.empty())
+            AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
-void OnInsertInto(CPallimaToolDoc& document, QWidget* parent)
+void OnInsertInto(CPallimaToolDoc& document, QWidget* parent, const CPublishOptions& publish)
 {
     if (!HasPagelet(document))
         return;
@@ -111,7 +115,7 @@ void OnInsertInto(CPallimaToolDoc& document, QWidget* parent)
     CEditorChoiceDlg choice(parent);
     if (UiServices().RunModal(choice) == QDialog::Accepted && choice.m_bUseEditor && HandToEditor(document, *path))
         return;
-    CInsertPageDlg dialog(*document.m_pPagelet, *path, parent);
+    CInsertPageDlg dialog(*document.m_pPagelet, *path, parent, publish);
     dialog.InitDialog();
     if (UiServices().RunModal(dialog) != QDialog::Accepted)
         return;
@@ -119,13 +123,18 @@ void OnInsertInto(CPallimaToolDoc& document, QWidget* parent)
         AfxMessageBox("Write " + *path + " Failure!");
         return;
     }
-    if (dialog.m_bCopyFiles)
-        CopySupportFilesBeside(*document.m_pPagelet, *path);
+    if (!dialog.m_bCopyFiles)
+        return;
+    CopySupportFilesBeside(*document.m_pPagelet, *path);
+    if (publish.withPlayer) {
+        if (const std::string problem = CopyPlayerBeside(*document.m_pPagelet, *path); !problem.empty())
+            AfxMessageBox(problem, MB_OK | MB_ICONEXCLAMATION);
+    }
 }
 
-void ShowSupportFiles(const CPagelet& pagelet, QWidget* parent)
+void ShowSupportFiles(const CPagelet& pagelet, QWidget* parent, const CPublishOptions& publish)
 {
-    CSupportFilesDlg dialog(pagelet, parent);
+    CSupportFilesDlg dialog(pagelet, parent, publish);
     dialog.InitDialog();
     UiServices().RunModal(dialog);
 }

@@ -2,6 +2,8 @@
 // The three ways of taking the widget's HTML out, as the guide page's
 // buttons run them, and the Support Files dialog of the File menu.
 
+#include "host/output/publishoptions.h"
+
 #include <string>
 #include <vector>
 
@@ -14,10 +16,11 @@ class QWidget;
 inline constexpr const char* kEditorProgram = "Pallima.exe";
 inline constexpr const char* kEditorDownloadPage = "https://www.norvane.example/pallima/download.html";
 
-void OnCopyCode(CPallimaToolDoc& document, QWidget* parent);
-void OnNewPage(CPallimaToolDoc& document, QWidget* parent);
-void OnInsertInto(CPallimaToolDoc& document, QWidget* parent);
-void ShowSupportFiles(const CPagelet& pagelet, QWidget* parent);
+// The options say whether the published HTML carries the script player.
+void OnCopyCode(CPallimaToolDoc& document, QWidget* parent, const CPublishOptions& options = {});
+void OnNewPage(CPallimaToolDoc& document, QWidget* parent, const CPublishOptions& options = {});
+void OnInsertInto(CPallimaToolDoc& document, QWidget* parent, const CPublishOptions& options = {});
+void ShowSupportFiles(const CPagelet& pagelet, QWidget* parent, const CPublishOptions& options = {});
 
 // A parameter string split into arguments as the shell's "open" splits
 // it: blanks separate, double quotes group and are dropped.

@@ -5,7 +5,9 @@
 // written as 8-bit text with CR LF line ends.
 
 #include "host/output/pagetext.h"
+#include "host/output/publishoptions.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +20,7 @@ struct CHtmlSegmentTexts {
     std::string script;
     std::string cursor;
 };
-CHtmlSegmentTexts GatherSegments(const CPagelet& pagelet);
+CHtmlSegmentTexts GatherSegments(const CPagelet& pagelet, const CPublishOptions& options = {});
 
 // A page's file name without its last extension: "a.b" for ".../a.b.htm".
 std::string PageTitle(const std::string& pagePath);
@@ -35,7 +37,23 @@ std::string InsertionBlock(const std::string& html);
 // pagelet (copying the support files with overwrite 0) and deleted, then
 // the page written as a whole. FALSE when the page could not be written;
 // an old page of that name is then left as it was.
-bool WriteNewPage(const CPagelet& pagelet, const std::string& pagePath);
+// With the player, the page loads it; the caller copies it beside the page
+// (CopyPlayerBeside) and tells the user when that fails.
+bool WriteNewPage(const CPagelet& pagelet, const std::string& pagePath, const CPublishOptions& options = {});
 // The resource file of a page written with overwrite 1 and deleted.
 void CopySupportFilesBeside(const CPagelet& pagelet, const std::string& pagePath);
+
+// A support file as the Support Files list shows it.
+struct CSupportFile {
+    std::string name;
+    std::string localFolder;  // ends in '/'
+    std::string webPath;
+};
+// The player's script: it lies where the class file lies and goes where the
+// class file goes. None when the pagelet names no class file.
+std::optional<CSupportFile> PlayerSupportFile(const CPagelet& pagelet);
+// Copies the player's script into the page's folder, replacing one that is
+// there, as the class file is. Empty when it is there; otherwise what went
+// wrong, in a sentence for the user.
+std::string CopyPlayerBeside(const CPagelet& pagelet, const std::string& pagePath);
 

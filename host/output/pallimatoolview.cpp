@@ -166,9 +166,10 @@ CPallimaToolView::CPallimaToolView(CPallimaToolDoc& document, QWidget* parent)
     m_commands.On(IDC_NEW, [] { MainCommands().Send(ID_FILE_NEW); });
     m_commands.On(IDC_OPEN, [] { MainCommands().Send(ID_FILE_OPEN); });
     m_commands.On(IDC_CONFIGURE, [] { MainCommands().Send(ID_EDIT_CONFIGURE); });
-    m_commands.On(IDC_COPY_CODE, [this] { ::OnCopyCode(m_document, window()); });
-    m_commands.On(IDC_NEW_PAGE, [this] { ::OnNewPage(m_document, window()); });
-    m_commands.On(IDC_INSERT_INTO, [this] { ::OnInsertInto(m_document, window()); });
+    const auto publish = [this] { return m_publishOptions ? m_publishOptions() : CPublishOptions{}; };
+    m_commands.On(IDC_COPY_CODE, [this, publish] { ::OnCopyCode(m_document, window(), publish()); });
+    m_commands.On(IDC_NEW_PAGE, [this, publish] { ::OnNewPage(m_document, window(), publish()); });
+    m_commands.On(IDC_INSERT_INTO, [this, publish] { ::OnInsertInto(m_document, window(), publish()); });
     m_commands.On(IDC_MORE_INFO, [] { UiServices().ShowHelp(EHelpCommand::Context, HELP_CONTEXT_MORE_INFO); });
     m_commands.On(ID_EDIT_CONFIGURE, [this] { OnConfigure(); });
     m_commands.On(ID_EDIT_RENAME, [this] { OnRename(); });

@@ -5,7 +5,10 @@
 // Configure and Rename.
 
 #include "host/output/colorformview.h"
+#include "host/output/publishoptions.h"
 #include "platform/ui/commandrouter.h"
+
+#include <functional>
 
 #include <array>
 
@@ -27,6 +30,10 @@ public:
     ~CPallimaToolView() override;
 
     CPallimaToolDoc& GetDocument() const { return m_document; }
+
+    // How Copy Code, New Page and Insert into publish; asked each time, so
+    // a change of the setting counts at once. Unset: the applet alone.
+    std::function<CPublishOptions()> m_publishOptions;
     ICommandTarget& Commands() { return m_commands; }
 
     // Once, when the frame first shows the view: pictures, colours, size.

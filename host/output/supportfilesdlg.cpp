@@ -2,7 +2,9 @@
 
 #include "platform/ui/dialogresource.h"
 #include "platform/ui/qtconversions.h"
+#include "applet/appletcodes.h"
 #include "host/document/pagelet.h"
+#include "host/output/pageoutput.h"
 #include "platform/base/asciicase.h"
 #include "platform/base/files.h"
 #include "platform/ui/uiservices.h"
@@ -13,7 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-CSupportFilesDlg::CSupportFilesDlg(const CPagelet& pagelet, QWidget* parent) : QDialog(parent), m_pPagelet(&pagelet)
+CSupportFilesDlg::CSupportFilesDlg(const CPagelet& pagelet, QWidget* parent, const CPublishOptions& options)
+    : QDialog(parent), m_pPagelet(&pagelet), m_options(options)
 {
     setObjectName(ControlIdName(IDD));
     setWindowTitle("Support Files");
@@ -54,19 +57,27 @@ void CSupportFilesDlg::InitDialog()
     // The pagelet is asked for the count before every pass.
     for (short i = 0; i < m_pPagelet->GetResourceNumber(); ++i) {
         const std::string name = m_pPagelet->GetResourceName(i);
-        const std::string local = m_pPagelet->GetResourceLocalPath(i);
-        const std::string web = m_pPagelet->GetResourceWebPath(i);
-        // Only the first row of the same name is compared: a file listed
-        // again with its very paths is left out.
-        QTreeWidgetItem* first = nullptr;
-        for (int row = 0; row < m_pFiles->topLevelItemCount() && !first; ++row)
-            if (EqualsNoCase(FromQt(m_pFiles->topLevelItem(row)->text(0)), name))
-                first = m_pFiles->topLevelItem(row);
-        if (first && FromQt(first->text(1)) == local && FromQt(first->text(2)) == web)
-            continue;
-        auto* item = new QTreeWidgetItem(m_pFiles, QStringList{ToQt(name), ToQt(local), ToQt(web)});
-        item->setSelected(true);
+        AddFile(name, m_pPagelet->GetResourceLocalPath(i), m_pPagelet->GetResourceWebPath(i));
+        if (m_options.withPlayer && name == kAppletClassFile) {
+            // The player's script goes wherever the class file goes.
+            if (const std::optional<CSupportFile> player = PlayerSupportFile(*m_pPagelet))
+                AddFile(player->name, player->localFolder, player->webPath);
+        }
     }
+}
+
+void CSupportFilesDlg::AddFile(const std::string& name, const std::string& local, const std::string& web)
+{
+    // Only the first row of the same name is compared: a file listed again
+    // with its very paths is left out.
+    QTreeWidgetItem* first = nullptr;
+    for (int row = 0; row < m_pFiles->topLevelItemCount() && !first; ++row)
+        if (EqualsNoCase(FromQt(m_pFiles->topLevelItem(row)->text(0)), name))
+            first = m_pFiles->topLevelItem(row);
+    if (first && FromQt(first->text(1)) == local && FromQt(first->text(2)) == web)
+        return;
+    auto* item = new QTreeWidgetItem(m_pFiles, QStringList{ToQt(name), ToQt(local), ToQt(web)});
+    item->setSelected(true);
 }
 
 void CSupportFilesDlg::OnCopyTo()

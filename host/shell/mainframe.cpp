@@ -7,6 +7,7 @@
 #include "host/document/pallimatooldoc.h"
 #include "host/output/hostpictures.h"
 #include "host/output/pallimatoolview.h"
+#include "host/output/publishoptions.h"
 #include "platform/registry/profile.h"
 #include "platform/ui/uiservices.h"
 #include "resources/host/hostresources.h"
@@ -100,6 +101,9 @@ CMainFrame::CMainFrame(CProfile& profile, CPallimaToolDoc& document) : m_profile
     setWindowIcon(HostIcon());
 
     m_commands.On(ID_OPTION_TEMPLATE, [this] { OnManageTemplates(); });
+    m_commands.On(
+        ID_OPTION_PLAYER, [this] { WritePlayerSetting(m_profile, !ReadPlayerSetting(m_profile)); },
+        [this](CCommandState& state) { state.checked = ReadPlayerSetting(m_profile); });
     m_commands.On(ID_HELP_TUTORIAL, [this] { OnHelpCommand(EHelpCommand::Context, HID_BASE_COMMAND + ID_HELP_TUTORIAL); });
     m_commands.On(ID_HELP_FAQ, [this] { OnHelpCommand(EHelpCommand::Context, HID_BASE_COMMAND + ID_HELP_FAQ); });
     m_commands.On(ID_HELP_WORK_WITH_PALLIMA,
@@ -210,6 +214,8 @@ void CMainFrame::BuildMenu()
     QMenu* option = bar->addMenu("Option");
     AddCommand(option, "&Web Browser...", ID_OPTION_WEB_BROWSER);
     AddCommand(option, "&Template...", ID_OPTION_TEMPLATE);
+    option->addSeparator();
+    AddCommand(option, "&Play in Today's Browsers", ID_OPTION_PLAYER)->setCheckable(true);
 
     QMenu* help = bar->addMenu("&Help");
     AddCommand(help, "&Help Topics", ID_HELP_FINDER);
@@ -336,7 +342,10 @@ void CMainFrame::UpdateCommands()
             continue;
         // A command nobody handles is greyed, as a menu item without a
         // handler is.
-        action->setEnabled(MainCommands().IsHandled(id) && MainCommands().Update(id).enabled);
+        const CCommandState state = MainCommands().Update(id);
+        action->setEnabled(MainCommands().IsHandled(id) && state.enabled);
+        if (action->isCheckable())
+            action->setChecked(state.checked);
     }
 }
 

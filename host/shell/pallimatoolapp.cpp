@@ -18,7 +18,6 @@
 
 namespace {
 
-const char kCompany[] = "Norvane";
 
 std::string CurrentFolder()
 {
@@ -76,7 +75,7 @@ BOOL CPallimaToolApp::InitInstance(const std::vector<std::string>& arguments)
     }
     m_bComInitialized = true;
 
-    m_profile.SetRegistryKey(kCompany, LoadHostString(IDS_APP_TITLE));
+    m_profile.SetRegistryKey(kSettingsCompany, LoadHostString(IDS_APP_TITLE));
     // The open and save dialogs start in the widget folder; a missing one
     // changes nothing.
     const std::string widgetFolder = m_strAppFolder + "/My Widget";
@@ -93,13 +92,16 @@ BOOL CPallimaToolApp::InitInstance(const std::vector<std::string>& arguments)
 
     m_pDocument = std::make_unique<CPallimaToolDoc>();
     m_pDocTemplate = std::make_unique<CDocTemplate>(LoadHostString(IDR_WIDGETTYPE), *m_pDocument);
-    m_pDocument->m_showSupportFiles = [this](CPagelet& pagelet) { ShowSupportFiles(pagelet, m_pMainFrame.get()); };
+    m_pDocument->m_showSupportFiles = [this](CPagelet& pagelet) {
+        ShowSupportFiles(pagelet, m_pMainFrame.get(), PublishOptionsOf(m_profile));
+    };
     m_pDocTemplate->m_onRecentFile = [this](const std::string& path) { m_recentFiles.Add(path); };
 
     m_pMainFrame = std::make_unique<CMainFrame>(m_profile, *m_pDocument);
     m_pMainFrame->PreCreateWindow();
     m_pMainFrame->OnCreate();
     m_pView = new CPallimaToolView(*m_pDocument);
+    m_pView->m_publishOptions = [this] { return PublishOptionsOf(m_profile); };
     m_pMainFrame->m_recentMenuTexts = [this] {
         std::vector<std::string> texts;
         const std::string folder = CurrentFolder();
@@ -130,7 +132,7 @@ BOOL CPallimaToolApp::InitInstance(const std::vector<std::string>& arguments)
 
 void CPallimaToolApp::Unregister()
 {
-    const std::string key = "Software\\" + std::string(kCompany) + "\\" + LoadHostString(IDS_APP_TITLE);
+    const std::string key = "Software\\" + std::string(kSettingsCompany) + "\\" + LoadHostString(IDS_APP_TITLE);
     const LONG result = RegDeleteTree(HKEY_CURRENT_USER, key.c_str());
     const bool removed = result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
     AfxMessageBox(LoadHostString(removed ? IDS_REGISTRY_REMOVED : IDS_REGISTRY_NOT_REMOVED));

@@ -68,6 +68,7 @@ const CStringResource kStrings[] = {
     {32777, "Save the document as a template\nSave as Template"},
     {32778, "Manage the templates\nTemplates"},
     {32781, "Specify your favorite web browser\nWeb Browser"},
+    {32795, "Let the pages you publish play the banners in browsers without Java\nPlay in Today's Browsers"},
     {32783, "We strongly recommend you to use Pallima Glintra together with Pallima.\nTips"},
     {32790, "User frequently asked questions\nFAQ"},
     {32792, "Seach the keyword\nSearch"},

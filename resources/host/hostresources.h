@@ -15,6 +15,8 @@ constexpr UINT IDS_WIDGET_EXTENSION = 200;
 constexpr UINT IDS_PAGELET_PROGID = 301;
 // The application's title, also the name of its settings key.
 constexpr UINT IDS_APP_TITLE = 57344;
+// The company part of the settings key: Software\<company>\<IDS_APP_TITLE>.
+inline constexpr const char* kSettingsCompany = "Norvane";
 // The status line when nothing is under the pointer.
 constexpr UINT IDS_IDLE_PROMPT = 57345;
 constexpr UINT IDS_REGISTRY_REMOVED = 61707;

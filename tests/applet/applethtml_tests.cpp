@@ -187,6 +187,39 @@ TEST(AppletBlock, Codebase)
     }
 }
 
+// Modes 2 and 3 are modes 0 and 1 with one line more, after the paragraph:
+// the script player, loaded from where the class file is.
+TEST(AppletBlock, ThePlayerModesAddOneLineAfterTheBlock)
+{
+    const struct {
+        SHORT mode;
+        SHORT without;
+        const char* classWebPath;
+        const char* previewPath;
+        const char* script;
+    } cases[] = {
+        {kOutputWebPathsWithPlayer, kOutputWebPaths, "", "", "<script src=\"glntfx.js\" defer></script>"},
+        {kOutputWebPathsWithPlayer, kOutputWebPaths, "applets/", "pre/",
+         "<script src=\"applets/glntfx.js\" defer></script>"},
+        {kOutputWebPathsWithPlayer, kOutputWebPaths, "applets", "", "<script src=\"applets/glntfx.js\" defer></script>"},
+        {kOutputWebPathsWithPlayer, kOutputWebPaths, "a\"b&c/<x>/", "",
+         "<script src=\"a&#34;b&#38;c/<x>/glntfx.js\" defer></script>"},
+        {kOutputBesideFileWithPlayer, kOutputBesideFile, "applets/", "", "<script src=\"glntfx.js\" defer></script>"},
+        {kOutputBesideFileWithPlayer, kOutputBesideFile, "applets/", "tmp/",
+         "<script src=\"tmp/glntfx.js\" defer></script>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.script);
+        CGlintraAppletParams design;
+        design.m_ClassWebPath = c.classWebPath;
+        design.SetBannerCount(2);
+        const std::vector<std::string> with = SplitLines(Block(design, c.mode, c.previewPath));
+        std::vector<std::string> without = SplitLines(Block(design, c.without, c.previewPath));
+        without.push_back(c.script);
+        EXPECT_EQ(with, without);
+    }
+}
+
 TEST(AppletBlock, AlignmentWords)
 {
     const struct {

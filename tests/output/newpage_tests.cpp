@@ -137,14 +137,15 @@ TEST_F(NewPage, TheCommandLineWritesTheSamePage)
     OnNewPage(document, nullptr);
 
     CTempDir scratch;
-    const CProcessResult run = RunProcess({server.Glintra(), "new-page", widget, viaCommand / "index.htm"}, scratch);
+    const CProcessResult run =
+        RunProcess({server.Glintra(), "new-page", widget, viaCommand / "index.htm", "--no-player"}, scratch);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "wrote " + (viaCommand / "index.htm") + "\n");
     EXPECT_EQ(Read(viaCommand / "index.htm"), Read(viaDialog / "index.htm"));
     EXPECT_TRUE(FileExists(viaCommand / "glntfx.class"));
     EXPECT_FALSE(FileExists(viaCommand / "index.respgt"));
 
-    const CProcessResult code = RunProcess({server.Glintra(), "code", widget}, scratch);
+    const CProcessResult code = RunProcess({server.Glintra(), "code", "--no-player", widget}, scratch);
     ASSERT_EQ(code.exitCode, 0) << code.err;
     EXPECT_EQ(code.out, GatherSegments(reader).cursor);
 }

@@ -3,6 +3,7 @@
 // settings switch and the clean-up at exit.
 #include "shellfixture.h"
 
+#include "common/bitmapbutton.h"
 #include "host/shell/commandline.h"
 #include "host/shell/frameplacement.h"
 #include "host/shell/recentfilelist.h"
@@ -293,6 +294,40 @@ TEST_F(Startup, ExitEmptiesTheTemporaryFolder)
         EXPECT_EQ(std::filesystem::exists(tmp), c.withSubfolder) << c.what;
         RemoveFolderTree(tmp);
     }
+}
+
+} // namespace
+
+namespace {
+
+// "Play in Today's Browsers": on for a new user, a check item that the
+// menu turns off and on, kept in the user's settings, and what Copy Code
+// gives follows it at once.
+TEST_F(Startup, ThePlayerSettingIsACheckItemKeptInTheSettings)
+{
+    ASSERT_TRUE(Start());
+    QAction* item = Frame().MenuAction(ID_OPTION_PLAYER);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_TRUE(item->isChecked()) << "on until the user turns it off";
+    EXPECT_EQ(item->statusTip().toStdString(), "Let the pages you publish play the banners in browsers without Java");
+    const auto copied = [&] {
+        ui.QueueDialogReject();
+        View().Button(IDC_COPY_CODE)->click();
+        return ui.ClipboardText();
+    };
+    EXPECT_NE(copied().find("<script src=\"glntfx.js\" defer></script>"), std::string::npos);
+
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_EQ(copied().find("glntfx.js"), std::string::npos);
+    EXPECT_EQ(Stop(), 0);
+
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(Frame().MenuAction(ID_OPTION_PLAYER)->isChecked()) << "kept for the next start";
+    Frame().MenuAction(ID_OPTION_PLAYER)->trigger();
+    EXPECT_TRUE(Frame().MenuAction(ID_OPTION_PLAYER)->isChecked());
+    EXPECT_TRUE(ui.Problems().empty()) << ui.Transcript();
 }
 
 } // namespace

@@ -162,11 +162,13 @@ public:
             CopyFileReplacing(std::string(GLINTRA_APP_DIR) + "/" + name, m_folder + "/" + name);
         ::chmod((m_folder + "/glintra").c_str(), 0755);
         WriteFileAtomically(ClassFile(), "stand-in applet class file");
+        WriteFileAtomically(PlayerFile(), "/* stand-in banner player */");
     }
     const std::string& Folder() const { return m_folder; }
     std::string Library() const { return m_folder + "/libPageletGlintra.so"; }
     std::string Glintra() const { return m_folder + "/glintra"; }
     std::string ClassFile() const { return m_folder + "/glntfx.class"; }
+    std::string PlayerFile() const { return m_folder + "/glntfx.js"; }
 
     // Calls DllRegisterServer or DllUnregisterServer of the copy.
     long CallEntry(const char* entry) const
