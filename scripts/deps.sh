@@ -7,7 +7,10 @@ set -euo pipefail
 
 build_packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
                 libgtest-dev libgmock-dev googletest libbenchmark-dev locales)
-test_packages=(clang libclang-rt-14-dev xvfb xauth chromium)
+# The browser tests play the banners in Chromium and Firefox, and compare the
+# script player with the Java applet (a JDK to build its checker, a JRE with
+# AWT to run it under Xvfb).
+test_packages=(clang libclang-rt-14-dev xvfb xauth chromium firefox-esr openjdk-17-jdk-headless openjdk-17-jre)
 
 wanted=("${build_packages[@]}")
 if [ "${1:-build}" = test ]; then

@@ -7,7 +7,7 @@
 #include "platform/ui/document.h"
 #include "platform/ui/scripteduiservices.h"
 #include "resources/host/hostresources.h"
-#include "tests/support/testsupport.h"
+#include "tests/support/headlessbrowser.h"
 
 #include <gtest/gtest.h>
 
@@ -98,8 +98,7 @@ std::string Value(const CParams& params, const std::string& name)
 TEST(RealBrowser, ReadsEveryParamAsTheDesignMeantIt)
 {
     CTempDir scratch;
-    const CProcessResult found = RunProcess({"sh", "-c", "command -v chromium"}, scratch);
-    ASSERT_EQ(found.exitCode, 0) << "chromium is not installed: scripts/deps.sh test installs it";
+    ASSERT_TRUE(HaveProgram("chromium", scratch)) << "chromium is not installed: scripts/deps.sh test installs it";
 
     CTempRegistry registry;
     CTempServer server;
@@ -141,13 +140,7 @@ TEST(RealBrowser, ReadsEveryParamAsTheDesignMeantIt)
     ASSERT_EQ(ui.LastMessage(), "You have saved Glintra into " + page + " successfully!") << ui.Transcript();
     ASSERT_TRUE(WriteFileAtomically(site / "harness.html", kHarness));
 
-    const CProcessResult run = RunProcess(
-        {"timeout", "120", "chromium", "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-         "--user-data-dir=" + (scratch / "profile"), "--allow-file-access-from-files",
-         "--proxy-server=http://127.0.0.1:9", "--host-resolver-rules=MAP * ~NOTFOUND",
-         "--disable-background-networking", "--disable-component-update", "--disable-sync",
-         "--virtual-time-budget=5000", "--dump-dom", "file://" + (site / "harness.html")},
-        scratch);
+    const CProcessResult run = RunChromium(site / "harness.html", {"--dump-dom"}, scratch);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const CParams read = ParseHarnessOutput(run.out);
     ASSERT_FALSE(read.empty()) << run.out;
