@@ -135,7 +135,9 @@ public class AppletCheck {
         a.init();
         a.start();
         Thread.sleep(millis);
-        BufferedImage shot = new BufferedImage(page.width, page.height, BufferedImage.TYPE_INT_RGB);
+        // Past MAX_SIDE the applet paints its plain colour; no need to look there.
+        BufferedImage shot = new BufferedImage(Math.min(page.width, glntfx.MAX_SIDE), Math.min(page.height, glntfx.MAX_SIDE),
+                                               BufferedImage.TYPE_INT_RGB);
         Graphics2D g = shot.createGraphics();
         a.paint(g);
         g.dispose();
@@ -211,6 +213,72 @@ public class AppletCheck {
         }
     }
 
+    // No frame may take long, whatever the page asks for: the show stays
+    // smooth and stop() can end the thread.
+    static void checkFrameTime(String name, glntfx a) {
+        BufferedImage img = new BufferedImage(a.appW, a.appH, BufferedImage.TYPE_INT_RGB);
+        Graphics2D g = img.createGraphics();
+        long worst = 0;
+        for (int k = 0; k < 40; k++) {
+            long t = a.cycle * k / 40 + 500, start = System.nanoTime();
+            a.renderFrame(g, t);
+            worst = Math.max(worst, (System.nanoTime() - start) / 1000000);
+        }
+        g.dispose();
+        check(worst < 250, name + ": the slowest frame took " + worst + " ms");
+    }
+
+    // Links: a banner opens its address in its frame; an address with a
+    // script-bearing scheme, however disguised, or one that cannot be read,
+    // is no link at all: no hand over it and nothing opens.
+    static void checkLinkSafety(URL base) {
+        String[][] table = {
+            // PgURL, UrlTarget, what opens ("" for nothing)
+            {"page.htm", "", "page.htm _self"},
+            {"  http://example.com/a?b=javascript:x  ", "_blank", "http://example.com/a?b=javascript:x _blank"},
+            {"sub/page.htm", "main", "sub/page.htm main"},
+            {"mailto:someone@example.com", "_top", "mailto:someone@example.com _top"},
+            {"javascript:alert(1)", "", ""},
+            {"JavaScript:alert(1)", "", ""},
+            {" \u0001\t javascript:alert(1)", "", ""},
+            {"java\tscript:alert(1)", "", ""},
+            {"java\nscript:alert(1)", "", ""},
+            {"jav&#x09;ascript:alert(1)", "", ""},
+            {"jav&#9;ascript:alert(1)", "", ""},
+            {"&#106;avascript:alert(1)", "", ""},
+            {"javascript&colon;alert(1)", "", ""},
+            {"java%09script:alert(1)", "", ""},
+            {"java\u200bscript:alert(1)", "", ""},
+            {"vbscript:msgbox(1)", "", ""},
+            {"data:text/html,<script>alert(1)</script>", "", ""},
+            {"DATA:text/html;base64,PHNjcmlwdD4=", "", ""},
+            {"nosuchscheme:thing", "", ""},
+        };
+        for (String[] row : table) {
+            String name = "link " + row[0].replace("\t", "\\t").replace("\n", "\\n");
+            Page page = broken(base, "Notice", glntfx.NOTICE, "PgTotal", "1", "PgURL-0", row[0], "UrlTarget-0", row[1]);
+            glntfx a = new glntfx();
+            a.setStub(page);
+            a.init();
+            a.loaded = true;
+            a.currentBanner = 0;
+            a.mouseClicked(new MouseEvent(a, MouseEvent.MOUSE_CLICKED, 0, 0, 5, 5, 1, false));
+            String want = "";
+            if (row[2].length() > 0) {
+                try {
+                    int sp = row[2].lastIndexOf(' ');
+                    want = new URL(base, row[2].substring(0, sp)) + row[2].substring(sp);
+                } catch (Exception e) {
+                    fail(name + ": bad expected URL");
+                }
+            }
+            check(want.isEmpty() ? page.shown.isEmpty() : page.shown.size() == 1 && page.shown.get(0).equals(want),
+                  name + ": opens " + (want.isEmpty() ? "nothing" : want) + ", got " + page.shown);
+            check(a.hasLink(0) == !want.isEmpty(), name + ": the hand is shown " + (want.isEmpty() ? "nowhere" : "over it"));
+            a.destroy();
+        }
+    }
+
     static BufferedImage sheetRow(glntfx a, int frames) {
         BufferedImage row = new BufferedImage(frames * (a.appW + 6), a.appH + 6, BufferedImage.TYPE_INT_RGB);
         Graphics2D g = row.createGraphics();
@@ -229,6 +297,26 @@ public class AppletCheck {
         // The thread is stopped: drive the frames from here.
         sweep(name, a);
         return a;
+    }
+
+    // A page of the given size; the applet's parameters as for broken().
+    static Page sized(URL base, int w, int h, String... kv) {
+        Page p = broken(base, kv);
+        p.width = w;
+        p.height = h;
+        return p;
+    }
+
+    // A folder holding dot.png, an image of one pixel.
+    static URL dotFolder() throws Exception {
+        File dir = Files.createTempDirectory("appletcheck").toFile();
+        dir.deleteOnExit();
+        File dot = new File(dir, "dot.png");
+        dot.deleteOnExit();
+        BufferedImage one = new BufferedImage(1, 1, BufferedImage.TYPE_INT_RGB);
+        one.setRGB(0, 0, 0xc04020);
+        ImageIO.write(one, "png", dot);
+        return dir.toURI().toURL();
     }
 
     static Page broken(URL base, String... kv) {
@@ -258,6 +346,10 @@ public class AppletCheck {
         String notice = glntfx.NOTICE;
         String longText = new String(new char[6000]).replace('\0', 'w');
         String manyLines = new String(new char[3000]).replace("\0", "line|_#`");
+        StringBuilder mb = new StringBuilder(1 << 20);
+        while (mb.length() < (1 << 20))
+            mb.append("a long text drawn in part ");
+        String megaText = mb.toString();
         // Broken and odd parameter sets: none may throw, in any frame.
         Object[][] cases = {
             {"no parameters at all", broken(base)},
@@ -284,6 +376,14 @@ public class AppletCheck {
                 "PgTextSpeed-0", "2147483647", "PgTextAnimate-0", "2,2147483647,0", "PgText-0", manyLines,
                 "PgTextSpeed-1", "2147483647", "PgTextAnimate-1", "3,0,0", "PgText-1", longText,
                 "FontStyle-1", "2147483647,c,ffffff,p,0,2147483647,-2147483648,4,000000")},
+            {"an applet far larger than a screen", sized(base, 30000, 30000, "Notice", notice, "PgTotal", "1",
+                "ApBorderType", "4", "ApBorderWidth", "50", "ApBKImg", "eveningsky.jpg")},
+            {"a one-pixel border image all round", sized(dotFolder(), 1500, 1200, "Notice", notice, "PgTotal", "1",
+                "ApBorderType", "4", "ApBorderWidth", "30", "ApBKImg", "dot.png")},
+            {"a text of a megabyte", broken(base, "Notice", notice, "PgTotal", "4",
+                "PgText-0", megaText, "FontStyle-0", "20,h,ffffff,b,0,0,0,1,000000",
+                "PgText-1", megaText, "PgTextAnimate-1", "10,0,0", "PgDelay-1", "100",
+                "PgText-2", megaText, "PgTextAnimate-2", "14,0,0", "PgText-3", megaText, "PgTextAnimate-3", "12,2,0")},
         };
         for (Object[] c : cases) {
             String name = (String) c[0];
@@ -306,12 +406,16 @@ public class AppletCheck {
                 }
                 if (name.startsWith("every style"))
                     rows.add(sheetRow(a, 8));
+                if (name.startsWith("an applet far") || name.startsWith("a one-pixel") || name.startsWith("a text of"))
+                    checkFrameTime(name, a);
                 a.destroy();
             } catch (Exception e) {
                 fail(name + ": threw " + e);
                 e.printStackTrace(System.out);
             }
         }
+
+        checkLinkSafety(base);
 
         int w = 0, h = 0;
         for (BufferedImage r : rows) {

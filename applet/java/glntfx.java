@@ -28,7 +28,9 @@ import java.awt.Graphics2D;
 import java.awt.Image;
 import java.awt.MediaTracker;
 import java.awt.Polygon;
+import java.awt.Rectangle;
 import java.awt.RenderingHints;
+import java.awt.TexturePaint;
 import java.awt.event.MouseEvent;
 import java.awt.event.MouseListener;
 import java.awt.event.MouseMotionListener;
@@ -54,6 +56,15 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     static final int MAX_DELAY_MS = 3600000;
     static final long LOAD_TIMEOUT_MS = 60000;
     static final int MAX_PHASE_MS = 36000000; // no phase of a banner lasts longer than 10 hours
+    // The show is drawn over at most MAX_SIDE pixels each way; a larger
+    // applet gets the applet colour beyond. Its frame buffers would not fit.
+    static final int MAX_SIDE = 2048;
+    // Backgrounds kept ready: a frame needs two at most (a transition).
+    static final int BG_CACHE = 4;
+    // Lines at least this long are drawn only where they can be seen.
+    static final int LONG_LINE = 256;
+    // The loading message is cut to this many characters: it is drawn whole.
+    static final int MAX_MESSAGE = 1000;
 
     // Text layers for drawText(): which parts of a text to draw.
     static final int L_BACK = 1;    // the layers of the banner's effect (outline, relief, shadow)
@@ -78,6 +89,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     Color[] bkColor;
     String[] bkImagePath;
     String[] url, target;
+    URL[] link;           // the link of each banner resolved, or null: none, or one that cannot be opened
     Font[] font;
     int[] fontSize, align, offX, offY, effect, speed, anim, misc1, misc2;
     Color[] fontColor, shadowColor;
@@ -103,6 +115,8 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     int[][] lineW;
     int[][][] letterX;    // x of every letter of every line from the line's start; one entry more than letters
     int[] letterCount;
+    int[][] lineStart;    // letters of banner i before line k
+    boolean[][] cut;      // line k of banner i may be drawn in part (long, left to right)
     boolean[] vsMulti;    // vertical scrolling: one line per screen
     int[] vsTop;          // vertical scrolling: top of a one-line screen
 
@@ -112,8 +126,9 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     long cycle = 1;
 
     // ---- rendering ----
-    BufferedImage[] bgCache;
-    boolean[] bgMoves;
+    int[] bgFor = new int[BG_CACHE];
+    BufferedImage[] bgImg = new BufferedImage[BG_CACHE];
+    int bgNext;
     BufferedImage backBuf, shownBuf, curArea, prevArea, fxArea;
     final Object bufLock = new Object();
 
@@ -182,7 +197,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         synchronized (bufLock) {
             backBuf = shownBuf = curArea = prevArea = fxArea = null;
         }
-        bgCache = null;
+        clearBackgrounds();
         for (int i = 0; i < trackedImages.length; i++)
             if (trackedImages[i] != null)
                 trackedImages[i].flush();
@@ -222,13 +237,20 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
 
     public void paint(Graphics g) {
         try {
+            Dimension d = getSize();
             synchronized (bufLock) {
                 if (shownBuf != null) {
                     g.drawImage(shownBuf, 0, 0, null);
+                    int bw = shownBuf.getWidth(), bh = shownBuf.getHeight();
+                    if (d.width > bw || d.height > bh) {
+                        // Beyond MAX_SIDE.
+                        g.setColor(appColor);
+                        g.fillRect(bw, 0, d.width - bw, d.height);
+                        g.fillRect(0, bh, bw, d.height - bh);
+                    }
                     return;
                 }
             }
-            Dimension d = getSize();
             g.setColor(appColor);
             g.fillRect(0, 0, d.width, d.height);
         } catch (RuntimeException e) {
@@ -242,9 +264,10 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             long frameStart = System.currentTimeMillis();
             try {
                 Dimension d = getSize();
-                if (d.width > 0 && d.height > 0) {
-                    if (d.width != appW || d.height != appH || backBuf == null)
-                        layout(d.width, d.height);
+                int w = Math.min(d.width, MAX_SIDE), h = Math.min(d.height, MAX_SIDE);
+                if (w > 0 && h > 0) {
+                    if (w != appW || h != appH || backBuf == null)
+                        layout(w, h);
                     if (!loaded && checkLoaded(frameStart)) {
                         prepareImages();
                         playStart = System.currentTimeMillis();
@@ -392,6 +415,8 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             if (pb.indexOf(',') >= 0)
                 loadMessage = replaceAll(f[1], COMMA_CODE, ",");
         }
+        if (loadMessage.length() > MAX_MESSAGE)
+            loadMessage = loadMessage.substring(0, MAX_MESSAGE);
         String[] m = fields(param("ApMargin", "0,0"), 2);
         marginH = clamp(toInt(m[0], 0), 0, 5000);
         marginV = clamp(toInt(m[1], 0), 0, 5000);
@@ -415,6 +440,79 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         total = n;
         for (int k = 0; k < n; k++)
             readBanner(k);
+        for (int k = 0; k < n; k++)
+            link[k] = resolveLink(url[k]);
+    }
+
+    // PgURL-k relative to the page. Only addresses of documents are followed:
+    // one with a script-bearing scheme, however disguised, is no link at all
+    // (no hand over it, nothing on a click), and neither is one that cannot
+    // be read.
+    URL resolveLink(String u) {
+        if (u.length() == 0 || scriptScheme(u))
+            return null;
+        try {
+            URL base = imageBase();
+            URL r = base != null ? new URL(base, u) : new URL(u);
+            String p = r.getProtocol().toLowerCase();
+            return p.equals("http") || p.equals("https") || p.equals("ftp") || p.equals("file") || p.equals("mailto")
+                   ? r : null;
+        } catch (Exception e) {
+            return null;
+        }
+    }
+
+    static boolean scriptScheme(String u) {
+        String s = unmask(u);
+        return s.startsWith("javascript:") || s.startsWith("vbscript:") || s.startsWith("data:");
+    }
+
+    static int hexDigit(char c) {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    }
+
+    // An address as a browser might come to read it: character references
+    // (&#NN; &#xHH; &colon; &tab; &newline;) and %-escapes undone once, every
+    // blank, control and invisible format character dropped, lower case.
+    static String unmask(String u) {
+        StringBuilder b = new StringBuilder(u.length());
+        int n = u.length();
+        for (int i = 0; i < n; i++) {
+            int code = u.charAt(i);
+            if (code == '&' && i + 1 < n && u.charAt(i + 1) == '#') {
+                boolean hex = i + 2 < n && (u.charAt(i + 2) == 'x' || u.charAt(i + 2) == 'X');
+                int j = i + (hex ? 3 : 2), v = 0, digits = 0;
+                for (; j < n; j++, digits++) {
+                    int d = hex ? hexDigit(u.charAt(j)) : (u.charAt(j) >= '0' && u.charAt(j) <= '9' ? u.charAt(j) - '0' : -1);
+                    if (d < 0)
+                        break;
+                    v = Math.min(0x110000, v * (hex ? 16 : 10) + d);
+                }
+                if (digits > 0) {
+                    code = v > 0xffff ? 0xfffd : v;
+                    i = j < n && u.charAt(j) == ';' ? j : j - 1;
+                }
+            } else if (code == '&') {
+                String[] named = {"&colon;", "&tab;", "&newline;"};
+                char[] to = {':', '\t', '\n'};
+                for (int k = 0; k < named.length; k++) {
+                    if (u.regionMatches(true, i, named[k], 0, named[k].length())) {
+                        code = to[k];
+                        i += named[k].length() - 1;
+                        break;
+                    }
+                }
+            } else if (code == '%' && i + 2 < n && hexDigit(u.charAt(i + 1)) >= 0 && hexDigit(u.charAt(i + 2)) >= 0) {
+                code = hexDigit(u.charAt(i + 1)) * 16 + hexDigit(u.charAt(i + 2));
+                i += 2;
+            }
+            boolean invisible = code <= 0x20 || (code >= 0x7f && code <= 0xa0) || code == 0xad
+                || (code >= 0x200b && code <= 0x200f) || (code >= 0x2028 && code <= 0x202e)
+                || (code >= 0x2060 && code <= 0x206f) || code == 0xfeff;
+            if (!invisible)
+                b.append(Character.toLowerCase((char) code));
+        }
+        return b.toString();
     }
 
     void allocateBanners(int n) {
@@ -440,6 +538,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         shadowColor = new Color[n];
         lines = new String[n][];
         bkImage = new BufferedImage[n];
+        link = new URL[n];
     }
 
     void readBanner(int k) {
@@ -606,7 +705,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         borderImage = borderType == 4 && borderImagePath.length() > 0 ? loadedImage(borderImagePath) : null;
         for (int k = 0; k < total; k++)
             bkImage[k] = bkType[k] == 0 && bkImagePath[k].length() > 0 ? loadedImage(bkImagePath[k]) : null;
-        bgCache = new BufferedImage[total];
+        clearBackgrounds();
     }
 
     // =====================================================================
@@ -649,8 +748,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             g.fillRect(0, 0, w, h);
             g.dispose();
         }
-        if (loaded)
-            bgCache = new BufferedImage[total];
+        clearBackgrounds();
 
         Graphics2D g = b1.createGraphics();
         setHints(g);
@@ -671,6 +769,8 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         lineW = new int[n][];
         letterX = new int[n][][];
         letterCount = new int[n];
+        lineStart = new int[n][];
+        cut = new boolean[n][];
         vsMulti = new boolean[n];
         vsTop = new int[n];
         for (int i = 0; i < n; i++) {
@@ -681,6 +781,8 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             String[] ls = lines[i];
             lineW[i] = new int[ls.length];
             letterX[i] = new int[ls.length][];
+            lineStart[i] = new int[ls.length];
+            cut[i] = new boolean[ls.length];
             int bw = 0, count = 0;
             for (int k = 0; k < ls.length; k++) {
                 lineW[i][k] = fm.stringWidth(ls[k]);
@@ -689,6 +791,8 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
                 for (int j = 0; j < ls[k].length(); j++)
                     xs[j + 1] = xs[j] + fm.charWidth(ls[k].charAt(j));
                 letterX[i][k] = xs;
+                lineStart[i][k] = count;
+                cut[i][k] = ls[k].length() >= LONG_LINE && leftToRight(ls[k]);
                 count += ls[k].length();
             }
             letterCount[i] = count;
@@ -707,6 +811,19 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             vsMulti[i] = anim[i] == 2 && ls.length > 1 && blockH[i] > ah;
             vsTop[i] = vTop(vt, ascent[i] + descent[i], pad) + offY[i];
         }
+    }
+
+    // A line whose letters lie left to right in the order they are written,
+    // so a part of it is drawn where the whole would draw it.
+    static boolean leftToRight(String s) {
+        for (int j = 0; j < s.length(); j++) {
+            char c = s.charAt(j);
+            if ((c >= 0x0590 && c <= 0x08ff) || (c >= 0xfb1d && c <= 0xfdff) || (c >= 0xfe70 && c <= 0xfeff)
+                || c == 0x200e || c == 0x200f || (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069)
+                || c == 0xd802 || c == 0xd803 || c == 0xd83a || c == 0xd83b)
+                return false;
+        }
+        return true;
     }
 
     int vTop(int vt, int height, int pad) {
@@ -1069,21 +1186,14 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             return;
         }
         if (borderType == 4 && borderImage != null) {
+            // The image repeated from the applet's top left corner, seen
+            // through the frame.
             Graphics2D c = (Graphics2D) g.create();
-            c.clipRect(0, 0, w, b);
-            tile(c, borderImage, w, h);
-            c.dispose();
-            c = (Graphics2D) g.create();
-            c.clipRect(0, h - b, w, b);
-            tile(c, borderImage, w, h);
-            c.dispose();
-            c = (Graphics2D) g.create();
-            c.clipRect(0, b, b, h - 2 * b);
-            tile(c, borderImage, w, h);
-            c.dispose();
-            c = (Graphics2D) g.create();
-            c.clipRect(w - b, b, b, h - 2 * b);
-            tile(c, borderImage, w, h);
+            c.setPaint(tiles(borderImage));
+            c.fillRect(0, 0, w, b);
+            c.fillRect(0, h - b, w, b);
+            c.fillRect(0, b, b, h - 2 * b);
+            c.fillRect(w - b, b, b, h - 2 * b);
             c.dispose();
             return;
         }
@@ -1094,11 +1204,10 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         g.fillRect(w - b, b, b, h - 2 * b);
     }
 
-    static void tile(Graphics2D g, BufferedImage img, int w, int h) {
-        int iw = img.getWidth(), ih = img.getHeight();
-        for (int y = 0; y < h; y += ih)
-            for (int x = 0; x < w; x += iw)
-                g.drawImage(img, x, y, null);
+    // A paint of img repeated from (0, 0): one fill, however small the
+    // image and large the surface.
+    static TexturePaint tiles(BufferedImage img) {
+        return new TexturePaint(img, new Rectangle(0, 0, img.getWidth(), img.getHeight()));
     }
 
     // =====================================================================
@@ -1109,11 +1218,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     // can move: images and the two textures scroll to the left and wrap
     // around. 0 keeps every background still; 1 is the fastest, 400 slow.
     void drawBackground(Graphics2D g, int i, long t) {
-        if (bgCache == null || bgCache.length != total)
-            bgCache = new BufferedImage[total];
-        if (bgCache[i] == null)
-            bgCache[i] = buildBackground(i);
-        BufferedImage bg = bgCache[i];
+        BufferedImage bg = background(i);
         int cw = bg.getWidth();
         if (!movable(i) || backMoveSpeed <= 0) {
             g.drawImage(bg, 0, 0, null);
@@ -1124,6 +1229,24 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         g.drawImage(bg, -off, 0, null);
         if (cw - off < aw)
             g.drawImage(bg, cw - off, 0, null);
+    }
+
+    // The built background of banner i. Only the last few built are kept,
+    // so many banners on a large applet do not fill the memory.
+    BufferedImage background(int i) {
+        for (int j = 0; j < BG_CACHE; j++)
+            if (bgImg[j] != null && bgFor[j] == i)
+                return bgImg[j];
+        BufferedImage b = buildBackground(i);
+        bgFor[bgNext] = i;
+        bgImg[bgNext] = b;
+        bgNext = (bgNext + 1) % BG_CACHE;
+        return b;
+    }
+
+    void clearBackgrounds() {
+        for (int j = 0; j < BG_CACHE; j++)
+            bgImg[j] = null;
     }
 
     boolean movable(int i) {
@@ -1186,15 +1309,17 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
                 int iw = pic.getWidth(), ih = pic.getHeight();
                 if (bkPut[i] == 0)
                     g.drawImage(pic, (w - iw) / 2, (h - ih) / 2, null);
-                else if (bkPut[i] == 1)
-                    tile(g, pic, w, h);
-                else {
+                else if (bkPut[i] == 1) {
+                    g.setPaint(tiles(pic));
+                    g.fillRect(0, 0, w, h);
+                } else {
                     g.setRenderingHint(RenderingHints.KEY_INTERPOLATION, RenderingHints.VALUE_INTERPOLATION_BILINEAR);
                     g.drawImage(pic, 0, 0, w, h, null);
                 }
             }
         } else if (type == 2) {
-            canvas(img, c);
+            g.setPaint(tiles(canvasTile(c)));
+            g.fillRect(0, 0, w, h);
         } else if (type == 3) {
             Color s1 = mix(c, Color.white, 0.28), s2 = mix(c, Color.white, 0.10);
             for (int x = 0; x < w; x += 6) {
@@ -1224,19 +1349,19 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     }
 
     // A woven look: threads two pixels wide crossing over and under, with a
-    // little grain, repeating every 16 pixels.
-    static void canvas(BufferedImage img, Color c) {
-        int w = img.getWidth(), h = img.getHeight();
+    // little grain, repeating every 16 pixels: this is one 16 by 16 piece.
+    static BufferedImage canvasTile(Color c) {
+        BufferedImage img = new BufferedImage(16, 16, BufferedImage.TYPE_INT_RGB);
         int lift = isDark(c) ? 22 : 16;
-        for (int y = 0; y < h; y++) {
-            for (int x = 0; x < w; x++) {
-                int px = x & 15, py = y & 15;
+        for (int py = 0; py < 16; py++) {
+            for (int px = 0; px < 16; px++) {
                 boolean over = (((px >> 2) + (py >> 2)) & 1) == 0;
                 int d = over ? ((py & 3) == 0 ? -lift : lift / 3) : ((px & 3) == 0 ? -lift : 0);
                 d += (int) (rnd(px * 16 + py, 7) * 10) - 5;
-                img.setRGB(x, y, shift(c, d));
+                img.setRGB(px, py, shift(c, d));
             }
         }
+        return img;
     }
 
     static int shift(Color c, int d) {
@@ -1316,8 +1441,66 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
 
     // The whole text block of banner i moved by (dx, dy) from its place.
     void drawBlock(Graphics2D g, int i, double dx, double dy, int layers) {
-        for (int k = 0; k < lines[i].length; k++)
-            drawText(g, i, lines[i][k], (float) (lineLeft(i, k) + dx), (float) (baseline(i, k) + dy), layers);
+        drawBlock(g, i, dx, dy, layers, 0, 0, aw, ah);
+    }
+
+    // The same where only the part inside (x0, y0)-(x1, y1) of g's own
+    // coordinates can be seen: lines and letters outside are skipped.
+    void drawBlock(Graphics2D g, int i, double dx, double dy, int layers, double x0, double y0, double x1, double y1) {
+        double m = reach(i);
+        int n = lines[i].length;
+        int from = (int) Math.max(0, Math.floor((y0 - m - descent[i] - dy - restY[i] - ascent[i]) / lineH[i]));
+        int to = (int) Math.min(n - 1, Math.ceil((y1 + m + ascent[i] - dy - restY[i] - ascent[i]) / lineH[i]));
+        for (int k = from; k <= to; k++)
+            drawLine(g, i, k, lines[i][k].length(), lineLeft(i, k) + dx, baseline(i, k) + dy, layers, x0, y0, x1, y1);
+    }
+
+    // How far from a letter's place its drawing can reach (effects, slant).
+    double reach(int i) {
+        return fontSize[i] * 2 + 8;
+    }
+
+    // The first m in 0..len with xs[m] >= v (len when there is none).
+    static int firstFrom(int[] xs, int len, double v) {
+        int lo = 0, hi = len;
+        while (lo < hi) {
+            int mid = (lo + hi) >>> 1;
+            if (xs[mid] < v)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
+    }
+
+    // The first len letters of line k of banner i at baseline (x, y). A long
+    // line is drawn only from a little before the view to a little after it,
+    // so a long text costs no more per frame than a short one.
+    void drawLine(Graphics2D g, int i, int k, int len, double x, double y, int layers,
+                  double x0, double y0, double x1, double y1) {
+        double m = reach(i);
+        if (len <= 0 || y + descent[i] + m < y0 || y - ascent[i] - m > y1)
+            return;
+        int a = 0, b = len;
+        if (cut[i][k]) {
+            int[] xs = letterX[i][k];
+            a = Math.max(0, firstFrom(xs, len, x0 - m - x) - 1);
+            b = Math.min(len, firstFrom(xs, len, x1 + m - x) + 1);
+            if (a >= b)
+                return;
+        }
+        drawText(g, i, lines[i][k].substring(a, b), (float) (x + letterX[i][k][a]), (float) y, layers);
+    }
+
+    // The letters of line k that can be seen when letter m lies at x0 +
+    // letterX[m] give or take `more`: {first, last + 1}.
+    int[] letterSpan(int i, int k, double x0, double more) {
+        int len = lines[i][k].length();
+        if (!cut[i][k])
+            return new int[] {0, len};
+        int[] xs = letterX[i][k];
+        double m = reach(i) + more;
+        return new int[] {Math.max(0, firstFrom(xs, len, -m - x0) - 1), Math.min(len, firstFrom(xs, len, aw + m - x0) + 1)};
     }
 
     // Where a text starts when it comes in travelling in direction dir:
@@ -1471,7 +1654,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             y = top;
         else
             y = top - (top + h) * progress(ts - sin - wait, tScreen[i] - sin - wait);
-        drawText(g, i, lines[i][screen], lineLeft(i, screen), (float) (y + ascent[i]), L_ALL);
+        drawLine(g, i, screen, lines[i][screen].length(), lineLeft(i, screen), y + ascent[i], L_ALL, 0, 0, aw, ah);
     }
 
     void drawTyping(Graphics2D g, int i, long t) {
@@ -1481,7 +1664,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         for (int k = 0; k < lines[i].length; k++) {
             String s = lines[i][k];
             int len = (int) Math.min(s.length(), Math.max(0, shown));
-            drawText(g, i, s.substring(0, len), lineLeft(i, k), baseline(i, k), L_ALL);
+            drawLine(g, i, k, len, lineLeft(i, k), baseline(i, k), L_ALL, 0, 0, aw, ah);
             if (typing && len < s.length()) {
                 // A blinking caret after the last letter typed.
                 if ((t / 250) % 2 == 0) {
@@ -1497,11 +1680,14 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
 
     // Each letter falls from above the banner with growing speed, one after another.
     void drawRain(Graphics2D g, int i, long t) {
-        int step = tStep[i], j = 0;
+        int step = tStep[i];
         for (int k = 0; k < lines[i].length; k++) {
             String s = lines[i][k];
             int x0 = lineLeft(i, k), y0 = baseline(i, k);
-            for (int m = 0; m < s.length(); m++, j++) {
+            // Every line starts just above the area, so only the letters
+            // of each line that lie across from the area can be seen.
+            int[] span = letterSpan(i, k, x0, 0);
+            for (int m = span[0], j = lineStart[i][k] + m; m < span[1]; m++, j++) {
                 long tj = t - (long) j * step;
                 if (tj <= 0)
                     continue;
@@ -1562,7 +1748,9 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             z.scale(scale, scale);
             z.translate(-cx, -cy);
             setAlpha(z, p);
-            drawBlock(z, i, 0, 0, L_ALL);
+            // The area as seen in z's own coordinates.
+            drawBlock(z, i, 0, 0, L_ALL, cx - (cx + shake) / scale, cy - cy / scale,
+                      cx + (aw - cx - shake) / scale, cy + (ah - cy) / scale);
             z.dispose();
             return;
         }
@@ -1574,12 +1762,16 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         if (p >= 1)
             return;
         // Apart: every letter flies off its own way, spinning and fading.
-        int j = 0;
         double reach = Math.max(aw, ah) * 0.8;
+        double far = reach * easeIn(p) * 1.5 + 1, r = reach(i); // no letter flies farther
         for (int k = 0; k < lines[i].length; k++) {
             String s = lines[i][k];
             int x0 = lineLeft(i, k), y0 = baseline(i, k);
-            for (int m = 0; m < s.length(); m++, j++) {
+            double ly0 = y0 - ascent[i] / 2.0;
+            if (ly0 < -r - far || ly0 > ah + r + far)
+                continue;
+            int[] span = letterSpan(i, k, x0, far);
+            for (int m = span[0], j = lineStart[i][k] + m; m < span[1]; m++, j++) {
                 if (s.charAt(m) == ' ')
                     continue;
                 int lw = letterX[i][k][m + 1] - letterX[i][k][m];
@@ -1617,8 +1809,17 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             }
             return;
         }
+        // Even letters from one side, odd ones from the other: the letters
+        // that can be seen are those near the area from either side, taken
+        // in their order.
         String s = ls[0];
-        for (int m = 0; m < s.length(); m++) {
+        int x0 = lineLeft(i, 0);
+        int[] sa = letterSpan(i, 0, x0 + a[0] * f, 0), sb = letterSpan(i, 0, x0 + b[0] * f, 0);
+        boolean apart = sa[1] < sb[0] || sb[1] < sa[0];
+        int from = Math.min(sa[0], sb[0]), to = Math.max(sa[1], sb[1]);
+        for (int m = from; m < to; m++) {
+            if (apart && m == Math.min(sa[1], sb[1]))
+                m = Math.max(sa[0], sb[0]);
             double[] o = m % 2 == 0 ? a : b;
             double x = lineLeft(i, 0) + letterX[i][0][m] + o[0] * f, y = baseline(i, 0) + o[1] * f;
             if (nearArea(i, x, y))
@@ -1634,11 +1835,14 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         }
         double amp = fontSize[i] * 0.35 * (1 - p);
         double w = 2 * Math.PI * (0.4 + 1.2 * rate(speed[i])) * t / 1000.0;
-        int j = 0;
+        double r = reach(i);
         for (int k = 0; k < lines[i].length; k++) {
             String s = lines[i][k];
             int x0 = lineLeft(i, k), y0 = baseline(i, k);
-            for (int m = 0; m < s.length(); m++, j++) {
+            if (y0 + amp < -r || y0 - amp > ah + r)
+                continue;
+            int[] span = letterSpan(i, k, x0, amp + 1);
+            for (int m = span[0], j = lineStart[i][k] + m; m < span[1]; m++, j++) {
                 int lw = letterX[i][k][m + 1] - letterX[i][k][m];
                 double lx = x0 + letterX[i][k][m] + lw / 2.0 + amp * 0.4 * Math.sin(w * 0.7 + j * 1.7);
                 double ly = y0 + amp * Math.sin(w + j * 0.9);
@@ -1658,7 +1862,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     // =====================================================================
 
     boolean hasLink(int i) {
-        return noticeOk && i >= 0 && i < total && url[i].length() > 0;
+        return noticeOk && i >= 0 && i < total && link[i] != null;
     }
 
     // The hand over a banner with a link, and its address in the status line.
@@ -1681,9 +1885,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         if (!loaded || !hasLink(i))
             return;
         try {
-            URL base = imageBase();
-            URL u = base != null ? new URL(base, url[i]) : new URL(url[i]);
-            getAppletContext().showDocument(u, target[i]);
+            getAppletContext().showDocument(link[i], target[i]);
         } catch (Exception e) {
             try {
                 showStatus("Cannot open " + url[i]);
