@@ -16,7 +16,7 @@ inline bool HaveProgram(const char* name, const CTempDir& scratch)
 
 // Runs Chromium on a local file with the given actions ("--dump-dom",
 // "--screenshot=...") and a budget of virtual time in which timers and
-// animation frames run without waiting.
+// animation frames run without waiting (0: real time, for measuring).
 inline CProcessResult RunChromium(const std::string& page, const std::vector<std::string>& actions,
                                   const CTempDir& scratch, int virtualMs = 5000, const std::string& windowSize = "")
 {
@@ -25,8 +25,9 @@ inline CProcessResult RunChromium(const std::string& page, const std::vector<std
                                      "--allow-file-access-from-files", "--proxy-server=http://127.0.0.1:9",
                                      "--host-resolver-rules=MAP * ~NOTFOUND", "--disable-background-networking",
                                      "--disable-component-update", "--disable-sync", "--hide-scrollbars",
-                                     "--force-device-scale-factor=1",
-                                     "--virtual-time-budget=" + std::to_string(virtualMs)};
+                                     "--force-device-scale-factor=1"};
+    if (virtualMs > 0)
+        args.push_back("--virtual-time-budget=" + std::to_string(virtualMs));
     if (!windowSize.empty())
         args.push_back("--window-size=" + windowSize);
     args.insert(args.end(), actions.begin(), actions.end());
