@@ -152,6 +152,55 @@ TEST_F(PlayerPages, TheCanvasStandsInForTheApplet)
     EXPECT_TRUE(played.clean) << played.dom;
 }
 
+// On a screen of twice the density the canvas has twice the pixels, and
+// the picture is as sharp as the screen: a one-pixel border line of the
+// applet is two screen pixels wide, not a blur.
+TEST_F(PlayerPages, CrispOnADenseScreen)
+{
+    CPlayerPage page;
+    page.Add(DesignParams({{"ApBorderType", "1"}, {"ApBorderWidth", "1"}, {"ApBKColor", "000000"},
+                           {"PgBKStyle-0", "1,000000,,0"}, {"PgText-0", ""}}),
+             100, 40);
+    const std::string check =
+        "var c=document.querySelector('canvas');if(c.width!=200||c.height!=80)"
+        "glintraErrors.push('backing store '+c.width+'x'+c.height+' for 100x40 at 2x');";
+    const CPlayedPage played = PlayInChromium(page, kPlayer, 1000, folder, check, {"--force-device-scale-factor=2"});
+    ASSERT_TRUE(played.failure.empty()) << played.failure;
+    EXPECT_TRUE(played.clean) << played.dom;
+    // The screenshot is in screen pixels: the frame's top row is two rows.
+    const QRect place(page.Block(0).place.topLeft() * 2, page.Block(0).place.size() * 2);
+    const QColor frame = played.shot.pixelColor(place.x() + 40, place.y());
+    EXPECT_FALSE(Near(frame, QColor(0, 0, 0), 60)) << "the frame line is drawn";
+    EXPECT_TRUE(Near(played.shot.pixelColor(place.x() + 40, place.y() + 1), frame, 8)) << "two screen rows";
+    EXPECT_TRUE(Near(played.shot.pixelColor(place.x() + 40, place.y() + 2), QColor(0, 0, 0), 8)) << "then black";
+}
+
+// A visitor who asked for less motion sees each banner's text at rest, at
+// every moment: no typing, no transition half way.
+TEST_F(PlayerPages, LessMotionShowsTheTextsStill)
+{
+    CPlayerPage page;
+    page.Add(DesignParams({{"PgText-0", "HIHI"}, {"FontStyle-0", "24,h,ffffff,b,0,0,0,0,000000"},
+                           {"PgTextAnimate-0", "3,0,0"}, {"PgDelay-0", "20000"}}));
+    for (const bool reduced : {false, true}) {
+        const std::vector<std::string> flags = reduced ? std::vector<std::string>{"--force-prefers-reduced-motion"}
+                                                       : std::vector<std::string>{};
+        const CPlayedPage played = PlayInChromium(page, kPlayer, 700 + 90, folder, {}, flags);
+        ASSERT_TRUE(played.clean) << played.dom;
+        QRect ink;
+        const QImage canvas = played.shot.copy(page.Block(0).place);
+        for (int y = 0; y < canvas.height(); ++y)
+            for (int x = 0; x < canvas.width(); ++x)
+                if (!Near(canvas.pixelColor(x, y), QColor(0, 0, 0), 80))
+                    ink |= QRect(x, y, 1, 1);
+        // Typing has two of the four letters out by then; at rest all four.
+        if (reduced)
+            EXPECT_GT(ink.width(), 45) << "the whole text at once";
+        else
+            EXPECT_LT(ink.width(), 35) << "typing, half way";
+    }
+}
+
 // Firefox draws the banner too. Firefox has no clock of its own to run
 // here: the page is held at one moment before the picture is taken.
 TEST_F(PlayerPages, FirefoxPlaysItToo)

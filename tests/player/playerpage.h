@@ -147,22 +147,27 @@ struct CPlayedPage {
     std::string failure;  // empty when Chromium ran
 };
 
+// browserFlags are added to Chromium's (a later flag wins over an earlier).
 inline CPlayedPage PlayInChromium(const CPlayerPage& page, const std::string& playerPath, long seekMs,
-                                  const CTempDir& folder, const std::string& extraScript = {})
+                                  const CTempDir& folder, const std::string& extraScript = {},
+                                  const std::vector<std::string>& browserFlags = {})
 {
     CPlayedPage played;
     const std::string html = folder / ("seek" + std::to_string(seekMs) + ".html");
     WriteText(html, page.Html("file://" + playerPath, seekMs, extraScript));
     const std::string size = std::to_string(page.WindowWidth()) + "," + std::to_string(page.WindowHeight() + 200);
     const std::string png = folder / ("seek" + std::to_string(seekMs) + ".png");
-    const CProcessResult shot = RunChromium(html, {"--screenshot=" + png}, folder, 1500, size);
+    std::vector<std::string> actions = browserFlags;
+    actions.push_back("--screenshot=" + png);
+    const CProcessResult shot = RunChromium(html, actions, folder, 1500, size);
     if (shot.exitCode != 0)
         played.failure = "chromium --screenshot: " + shot.err;
     played.shot.load(QString::fromStdString(png));
     played.clean = !played.shot.isNull() && played.shot.pixelColor(2, 2) == QColor(0, 255, 0);
     if (!played.clean) {
         // What went wrong, in the page's own words.
-        const CProcessResult dom = RunChromium(html, {"--dump-dom"}, folder, 1500, size);
+        actions.back() = "--dump-dom";
+        const CProcessResult dom = RunChromium(html, actions, folder, 1500, size);
         played.dom = dom.out;
     }
     return played;
