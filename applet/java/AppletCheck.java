@@ -52,8 +52,9 @@ public class AppletCheck {
             fail(what);
     }
 
-    // The stub browser: parameters by name (case ignored, as browsers do),
-    // images from the files, and a record of the documents asked for.
+    // The stub browser: parameters by name (case ignored, as browsers do; of
+    // two params of one name the first counts), images from the files, and a
+    // record of the documents asked for.
     static class Page implements AppletStub, AppletContext {
         final Map<String, String> params = new HashMap<>();
         final URL base;
@@ -89,7 +90,7 @@ public class AppletCheck {
         Page p = new Page(base);
         Matcher m = Pattern.compile("<param name=\"([^\"]*)\" value=\"([^\"]*)\">").matcher(html);
         while (m.find())
-            p.params.put(m.group(1).toLowerCase(), decode(m.group(2)));
+            p.params.putIfAbsent(m.group(1).toLowerCase(), decode(m.group(2)));
         Matcher size = Pattern.compile("width=\"(\\d+)\" height=\"(\\d+)\"").matcher(html);
         if (size.find()) {
             p.width = Integer.parseInt(size.group(1));
@@ -154,6 +155,10 @@ public class AppletCheck {
         return a;
     }
 
+    static MouseEvent click(glntfx a, int button) {
+        return new MouseEvent(a, MouseEvent.MOUSE_CLICKED, 0, 0, 5, 5, 1, false, button);
+    }
+
     static BufferedImage frameAt(glntfx a, long t) {
         BufferedImage img = new BufferedImage(a.appW, a.appH, BufferedImage.TYPE_INT_RGB);
         Graphics2D g = img.createGraphics();
@@ -196,7 +201,7 @@ public class AppletCheck {
             long t = a.bannerStart[i] + a.tConn[i] + 10;
             frameAt(a, t);
             page.shown.clear();
-            a.mouseClicked(new MouseEvent(a, MouseEvent.MOUSE_CLICKED, 0, 0, 5, 5, 1, false));
+            a.mouseClicked(click(a, MouseEvent.BUTTON1));
             String want = page.getParameter("PgURL-" + i);
             String target = page.getParameter("UrlTarget-" + i);
             if (want == null || want.length() == 0) {
@@ -262,7 +267,7 @@ public class AppletCheck {
             a.init();
             a.loaded = true;
             a.currentBanner = 0;
-            a.mouseClicked(new MouseEvent(a, MouseEvent.MOUSE_CLICKED, 0, 0, 5, 5, 1, false));
+            a.mouseClicked(click(a, MouseEvent.BUTTON1));
             String want = "";
             if (row[2].length() > 0) {
                 try {
@@ -275,6 +280,209 @@ public class AppletCheck {
             check(want.isEmpty() ? page.shown.isEmpty() : page.shown.size() == 1 && page.shown.get(0).equals(want),
                   name + ": opens " + (want.isEmpty() ? "nothing" : want) + ", got " + page.shown);
             check(a.hasLink(0) == !want.isEmpty(), name + ": the hand is shown " + (want.isEmpty() ? "nowhere" : "over it"));
+            a.destroy();
+        }
+    }
+
+    // The applet on a page of the given size, loaded, without its thread.
+    static glntfx offline(Page page) {
+        glntfx a = new glntfx();
+        a.setStub(page);
+        a.init();
+        a.layout(page.width, page.height);
+        a.checkLoaded(0);
+        a.prepareImages();
+        a.loaded = true;
+        return a;
+    }
+
+    static String hex(int rgb) {
+        return String.format("%06x", rgb & 0xffffff);
+    }
+
+    // Numbers are ASCII digits with an optional sign, in the range of an
+    // int, then clamped to the field's limits; colours one to six hex
+    // digits without a sign. Anything else is the field's default.
+    static void checkNumbers(URL base) {
+        String[][] delays = {
+            // PgDelay-0 (default 2000, limits 0..3600000), the delay read
+            {"1500", "1500"}, {" +1500\t", "1500"}, {"0001500", "1500"}, {"-5", "0"}, {"2147483647", "3600000"},
+            {"-2147483648", "0"}, {"2147483648", "2000"}, {"99999999999", "2000"}, {"+-5", "2000"}, {"++5", "2000"},
+            {"-", "2000"}, {"+", "2000"}, {"", "2000"}, {"12.5", "2000"}, {"0x10", "2000"}, {"1 500", "2000"},
+            {"\u0661\u0665\u0660\u0660", "2000"}, {"\uff11\uff15\uff10\uff10", "2000"}, {"\u0967\u096b", "2000"},
+        };
+        for (String[] row : delays) {
+            String v = row[0];
+            glntfx a = new glntfx();
+            a.setStub(broken(base, "Notice", glntfx.NOTICE, "PgTotal", "1", "PgDelay-0", v));
+            a.init();
+            check(String.valueOf(a.delay[0]).equals(row[1]), "PgDelay-0 \"" + row[0] + "\" reads " + row[1] + ", got " + a.delay[0]);
+        }
+        String[][] colours = {
+            // ApBKColor (default 000000), the colour read
+            {"ff8800", "ff8800"}, {" #FF8800 ", "ff8800"}, {"0Xff8800", "ff8800"}, {"ff", "0000ff"}, {"fff", "000fff"},
+            {"+ff", "000000"}, {"-1", "000000"}, {"1234567", "000000"}, {"#0xff", "000000"}, {"##ff", "000000"},
+            {"g00000", "000000"}, {"", "000000"}, {"\uff46\uff46", "000000"}, {"\u0661\u0662", "000000"},
+        };
+        for (String[] row : colours) {
+            glntfx a = new glntfx();
+            a.setStub(broken(base, "Notice", glntfx.NOTICE, "ApBKColor", row[0]));
+            a.init();
+            check(hex(a.appColor.getRGB()).equals(row[1]), "ApBKColor \"" + row[0] + "\" reads " + row[1] + ", got " + hex(a.appColor.getRGB()));
+        }
+    }
+
+    static String repeat(String s, int n) {
+        StringBuilder b = new StringBuilder();
+        for (int i = 0; i < n; i++)
+            b.append(s);
+        return b.toString();
+    }
+
+    // Phase lengths in whole milliseconds, exactly: slow(X) = X * (20 + s)
+    // / 20 rounded down, a letter is a code point, a text is cut after
+    // 10 000 letters (a line break counting as one).
+    static void checkTimeline(URL base) {
+        String smile = new String(Character.toChars(0x1F600));
+        Object[][] table = {
+            // style, speed, text, other params, in, out
+            {3, 9, "abcde", "", 5 * 58, 0},                    // slow(40) at 9 is 58, not 57
+            {3, 33, "a", "", 106, 0},
+            {3, 0, "a" + smile + "b", "", 3 * 40, 0},           // three letters, not four
+            {3, 0, repeat(smile, 12000), "", 10000 * 40, 0},
+            {3, 0, repeat("ab|_#`", 6000), "", (3333 * 2 + 1) * 40, 0},
+            {3, 0, repeat("ab\r\n", 6000), "", (3333 * 2 + 1) * 40, 0},
+            {4, 9, "abc", "", 2 * 87 + 450, 0},
+            {4, 0, smile + smile, "", 60 + 450, 0},
+            {7, 9, "x", "", 580, 0},
+            {8, 38, "x", "", 1450, 0},
+            {10, 33, "x", "", 662 + 150, 795 + 200},
+            {13, 9, "x", "", 870, 870},
+            {11, 1000, "x", "", 35700, 0},
+            // A ticker: 24 px at 240 * 20 / 21 px a second take exactly 105 ms.
+            {1, 1, "", "FontStyle-0=18,t,ffffff,p,6,-22,0,0,000000", 105, -1},
+        };
+        for (Object[] row : table) {
+            int style = (Integer) row[0], speed = (Integer) row[1], in = (Integer) row[4], out = (Integer) row[5];
+            String text = (String) row[2];
+            Page page = sized(base, 200, 60, "Notice", glntfx.NOTICE, "PgTotal", "1", "PgText-0", text,
+                              "PgTextSpeed-0", String.valueOf(speed), "PgTextAnimate-0", style + ",0,0");
+            String extra = (String) row[3];
+            if (!extra.isEmpty())
+                page.params.put(extra.substring(0, extra.indexOf('=')).toLowerCase(), extra.substring(extra.indexOf('=') + 1));
+            glntfx a = offline(page);
+            String name = "style " + style + " at speed " + speed + ", text of " + text.codePointCount(0, text.length()) + " code points";
+            check(a.tIn[0] == in, name + ": in is " + in + " ms, got " + a.tIn[0]);
+            check(out < 0 || a.tOut[0] == out, name + ": out is " + out + " ms, got " + a.tOut[0]);
+        }
+    }
+
+    // A moving pinstripe is 4000 / (m + 20) px a second in whole pixels:
+    // off = 4t / (m + 20) rounded down. The bright stripe stands where
+    // x + off is a multiple of 6.
+    static void checkBackgroundOffset(URL base) {
+        int[][] table = {
+            // BackMoveSpeed, show time, offset
+            {4, 390, 65}, {4, 774, 129}, {18, 19, 2}, {56, 19, 1}, {41, 61, 4}, {0, 5000, 0}, {400, 420, 4},
+        };
+        Color c = new Color(0x20, 0x40, 0x80);
+        for (int[] row : table) {
+            glntfx a = offline(sized(base, 120, 40, "Notice", glntfx.NOTICE, "PgTotal", "1", "BackMoveSpeed",
+                                     String.valueOf(row[0]), "PgBKStyle-0", "3,204080,,0", "PgConnStyle-0", "99", "PgText-0", ""));
+            BufferedImage img = frameAt(a, row[1]);
+            int x = (6 - row[2] % 6) % 6;
+            check((img.getRGB(x, 20) & 0xffffff) == (glntfx.mix(c, Color.white, 0.28).getRGB() & 0xffffff)
+                  && (img.getRGB(x + 1, 20) & 0xffffff) == (glntfx.mix(c, Color.white, 0.10).getRGB() & 0xffffff),
+                  "BackMoveSpeed " + row[0] + " at " + row[1] + " ms: moved " + row[2] + " px, the stripe at x = " + x);
+        }
+    }
+
+    // Halfway through a push into an area of odd size the two pictures
+    // still touch: no pixel of the applet colour shows between them.
+    static void checkPushes(URL base) {
+        for (int style = 5; style <= 8; style++) {
+            glntfx a = offline(sized(base, 121, 61, "Notice", glntfx.NOTICE, "PgTotal", "2", "ApBKColor", "00ff00",
+                                     "PgBKStyle-0", "1,ff0000,,0", "PgDelay-0", "1000", "PgText-0", "",
+                                     "PgBKStyle-1", "1,0000ff,,0", "PgConnStyle-1", String.valueOf(style), "PgText-1", ""));
+            BufferedImage img = frameAt(a, a.bannerStart[1] + 350);
+            check(countColour(img, Color.green) == 0, "push " + style + " halfway: " + countColour(img, Color.green)
+                  + " pixels of the applet colour between the pictures");
+            check(countColour(img, Color.red) > 0 && countColour(img, Color.blue) > 0, "push " + style + " halfway shows both pictures");
+        }
+    }
+
+    static boolean sameFrames(glntfx a, glntfx b, long[] times) {
+        for (long t : times) {
+            BufferedImage x = frameAt(a, t), y = frameAt(b, t);
+            for (int py = 0; py < x.getHeight(); py++)
+                for (int px = 0; px < x.getWidth(); px++)
+                    if (x.getRGB(px, py) != y.getRGB(px, py))
+                        return false;
+        }
+        return true;
+    }
+
+    static Page styled(URL base, String animate, String font, String text) {
+        return sized(base, 200, 70, "Notice", glntfx.NOTICE, "PgTotal", "1", "PgBKStyle-0", "1,3366cc,,0",
+                     "PgDelay-0", "2000", "PgText-0", text, "FontStyle-0", font, "PgTextAnimate-0", animate);
+    }
+
+    // A direction outside 0..3 is 0, for every style that takes one.
+    static void checkDirections(URL base) {
+        String[] styles = {"5,%s,0", "8,%s,0", "12,%s,0", "12,%s,1", "13,%s,300"};
+        String[] odd = {"4", "7", "-1", "3600000"};
+        String font = "24,h,ffffff,b,0,0,0,4,000000";
+        for (String st : styles) {
+            glntfx zero = offline(styled(base, String.format(st, "0"), font, "Go|_#`there"));
+            long[] times = {700 + 50, 700 + 200, 700 + zero.tIn[0] / 2, zero.bannerDur[0] - 100};
+            for (String m : odd) {
+                glntfx a = offline(styled(base, String.format(st, m), font, "Go|_#`there"));
+                check(sameFrames(zero, a, times), "style " + String.format(st, m) + " moves as with direction 0");
+            }
+        }
+    }
+
+    // A text is drawn whole: the layers behind of all its letters first,
+    // then the faces, so letters drawn one by one show at rest as the
+    // static text does; and a fading text is composed first and then laid
+    // on, so over black it is the text at rest times its opacity.
+    static void checkLayers(URL base) {
+        // Outlined, and letters that touch: each outline reaches into the
+        // letter before it.
+        String font = "40,c,ffffff,b,0,0,0,1,ff0000", text = "W___W";
+        glntfx still = offline(styled(base, "6,0,0", font, text));
+        long rest = 700 + 1000;
+        for (String animate : new String[] {"4,0,0", "12,2,0", "12,3,0", "3,0,0", "14,100,0", "10,0,0"}) {
+            glntfx a = offline(styled(base, animate, font, text));
+            check(sameFrames(still, a, new long[] {700 + a.tIn[0] + 10}), "style " + animate + " at rest draws the text as static");
+        }
+        for (String effect : new String[] {"1", "2", "3", "4"}) {
+            String f = "48,h,ffffff,b,0,0,0," + effect + ",ff0000";
+            Page pg = styled(base, "7,0,0", f, text);
+            pg.params.put("pgbkstyle-0", "1,000000,,0");
+            glntfx a = offline(pg);
+            BufferedImage half = frameAt(a, 700 + a.tIn[0] / 2), whole = frameAt(a, rest);
+            double worst = 0;
+            for (int y = 0; y < half.getHeight(); y++)
+                for (int x = 0; x < half.getWidth(); x++)
+                    for (int sh = 0; sh < 24; sh += 8)
+                        worst = Math.max(worst, Math.abs(((half.getRGB(x, y) >> sh) & 255) - ((whole.getRGB(x, y) >> sh) & 255) / 2.0));
+            check(worst <= 3, "effect " + effect + " fading in: halfway is the text at rest at half opacity, off by " + worst);
+        }
+    }
+
+    // Only the primary button follows a link.
+    static void checkButtons(URL base) {
+        int[][] table = {{MouseEvent.BUTTON1, 1}, {MouseEvent.BUTTON2, 0}, {MouseEvent.BUTTON3, 0}, {MouseEvent.NOBUTTON, 0}};
+        for (int[] row : table) {
+            Page page = broken(base, "Notice", glntfx.NOTICE, "PgTotal", "1", "PgURL-0", "page.htm");
+            glntfx a = new glntfx();
+            a.setStub(page);
+            a.init();
+            a.loaded = true;
+            a.currentBanner = 0;
+            a.mouseClicked(click(a, row[0]));
+            check(page.shown.size() == row[1], "button " + row[0] + (row[1] == 1 ? " opens the link" : " opens nothing") + ", got " + page.shown);
             a.destroy();
         }
     }
@@ -322,7 +530,7 @@ public class AppletCheck {
     static Page broken(URL base, String... kv) {
         Page p = new Page(base);
         for (int i = 0; i + 1 < kv.length; i += 2)
-            p.params.put(kv[i].toLowerCase(), kv[i + 1]);
+            p.params.putIfAbsent(kv[i].toLowerCase(), kv[i + 1]);
         return p;
     }
 
@@ -416,6 +624,13 @@ public class AppletCheck {
         }
 
         checkLinkSafety(base);
+        checkButtons(base);
+        checkNumbers(base);
+        checkTimeline(base);
+        checkBackgroundOffset(base);
+        checkPushes(base);
+        checkDirections(base);
+        checkLayers(base);
 
         int w = 0, h = 0;
         for (BufferedImage r : rows) {

@@ -63,7 +63,10 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     static final int BG_CACHE = 4;
     // Lines at least this long are drawn only where they can be seen.
     static final int LONG_LINE = 256;
-    // The loading message is cut to this many characters: it is drawn whole.
+    // A banner text is cut after this many letters (code points), the
+    // loading message after MAX_MESSAGE: it is drawn whole on one line, of
+    // which no screen shows more than a few hundred letters.
+    static final int MAX_LETTERS = 10000;
     static final int MAX_MESSAGE = 1000;
 
     // Text layers for drawText(): which parts of a text to draw.
@@ -72,6 +75,9 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     static final int L_RELIEF = 4;  // an engraved relief, whatever the effect
     static final int L_SHADOW = 8;  // a shadow in the shadow colour, whatever the effect
     static final int L_ALL = L_BACK | L_FACE;
+    // A text is drawn in two passes: the layers behind of all its pieces
+    // (lines or letters), then the faces of all of them.
+    static final int[] PASSES = {L_BACK | L_RELIEF | L_SHADOW, L_FACE};
 
     // ---- settings of the whole applet ----
     boolean withBar = true;
@@ -94,6 +100,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     int[] fontSize, align, offX, offY, effect, speed, anim, misc1, misc2;
     Color[] fontColor, shadowColor;
     String[][] lines;
+    int[][][] letterAt;   // where letter m of line k starts in the string; one entry more than letters
 
     // ---- images ----
     MediaTracker tracker;
@@ -113,7 +120,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     // ---- text layout, per banner, relative to the banner area ----
     int[] ascent, descent, lineH, blockW, blockH, restX, restY;
     int[][] lineW;
-    int[][][] letterX;    // x of every letter of every line from the line's start; one entry more than letters
+    int[][][] letterX;    // x of every letter (code point) of every line from the line's start; one entry more than letters
     int[] letterCount;
     int[][] lineStart;    // letters of banner i before line k
     boolean[][] cut;      // line k of banner i may be drawn in part (long, left to right)
@@ -121,7 +128,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     int[] vsTop;          // vertical scrolling: top of a one-line screen
 
     // ---- timeline, per banner, milliseconds ----
-    int[] tConn, tIn, tHold, tOut, tRest, tStep, tScreen;
+    int[] tConn, tIn, tHold, tOut, tRest, tStep, tScreen, tLeave;
     long[] bannerStart, bannerDur;
     long cycle = 1;
 
@@ -164,7 +171,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         if (!initialised)
             init();
         if (pausedAt >= 0) {
-            playStart += System.currentTimeMillis() - pausedAt;
+            playStart += now() - pausedAt;
             pausedAt = -1;
         }
         if (runner == null) {
@@ -187,7 +194,13 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             }
         }
         if (loaded && pausedAt < 0)
-            pausedAt = System.currentTimeMillis();
+            pausedAt = now();
+    }
+
+    // Milliseconds of a clock that only runs forwards, whatever is done to
+    // the computer's clock.
+    static long now() {
+        return System.nanoTime() / 1000000L;
     }
 
     public void destroy() {
@@ -261,7 +274,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     public void run() {
         Thread me = Thread.currentThread();
         while (runner == me) {
-            long frameStart = System.currentTimeMillis();
+            long frameStart = now();
             try {
                 Dimension d = getSize();
                 int w = Math.min(d.width, MAX_SIDE), h = Math.min(d.height, MAX_SIDE);
@@ -270,13 +283,13 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
                         layout(w, h);
                     if (!loaded && checkLoaded(frameStart)) {
                         prepareImages();
-                        playStart = System.currentTimeMillis();
+                        playStart = now();
                         loaded = true;
                     }
                     Graphics2D g = backBuf.createGraphics();
                     try {
                         if (loaded)
-                            renderFrame(g, System.currentTimeMillis() - playStart);
+                            renderFrame(g, now() - playStart);
                         else
                             renderLoading(g);
                     } finally {
@@ -292,8 +305,12 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
                 }
             } catch (RuntimeException e) {
                 // One bad frame must not end the show; the next one tries again.
+            } catch (OutOfMemoryError e) {
+                // Neither must a lack of memory: let the built backgrounds go
+                // and try again with the next frame.
+                clearBackgrounds();
             }
-            long wait = FRAME_MS - (System.currentTimeMillis() - frameStart);
+            long wait = FRAME_MS - (now() - frameStart);
             try {
                 Thread.sleep(wait < 5 ? 5 : wait);
             } catch (InterruptedException e) {
@@ -319,24 +336,34 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         return v == null ? def : v;
     }
 
+    // An integer: trimmed, an optional sign, ASCII digits only, in the range
+    // of an int; anything else gives def.
     static int toInt(String s, int def) {
         if (s == null)
             return def;
         s = s.trim();
-        if (s.startsWith("+"))
-            s = s.substring(1);
-        try {
-            return Integer.parseInt(s);
-        } catch (NumberFormatException e) {
+        int n = s.length(), j = n > 0 && (s.charAt(0) == '+' || s.charAt(0) == '-') ? 1 : 0;
+        if (j == n)
             return def;
+        long v = 0;
+        for (int k = j; k < n; k++) {
+            char c = s.charAt(k);
+            if (c < '0' || c > '9')
+                return def;
+            v = v * 10 + (c - '0');
+            if (v > 2147483648L)
+                return def;
         }
+        v = s.charAt(0) == '-' ? -v : v;
+        return v > Integer.MAX_VALUE ? def : (int) v;
     }
 
     static int clamp(int v, int lo, int hi) {
         return v < lo ? lo : (v > hi ? hi : v);
     }
 
-    // "rrggbb", with or without a leading # or 0x.
+    // "rrggbb", with or without a leading # or 0x: one to six ASCII hex
+    // digits, no sign; fewer than six are padded with zeros on the left.
     static Color toColor(String s, Color def) {
         if (s == null)
             return def;
@@ -347,11 +374,25 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             s = s.substring(2);
         if (s.length() == 0 || s.length() > 6)
             return def;
-        try {
-            return new Color(Integer.parseInt(s, 16) & 0xffffff);
-        } catch (NumberFormatException e) {
-            return def;
+        int v = 0;
+        for (int k = 0; k < s.length(); k++) {
+            int d = hexDigit(s.charAt(k));
+            if (d < 0)
+                return def;
+            v = v * 16 + d;
         }
+        return new Color(v);
+    }
+
+    // The first max letters (code points) of s.
+    static String cutLetters(String s, int max) {
+        return s.codePointCount(0, s.length()) <= max ? s : s.substring(0, s.offsetByCodePoints(0, max));
+    }
+
+    // Whether s, trimmed, starts with the ASCII letter c in either case or is exactly alt.
+    static boolean picks(String s, char c, String alt) {
+        s = s.trim();
+        return s.equals(alt) || (s.length() > 0 && (s.charAt(0) == c || s.charAt(0) == Character.toUpperCase(c)));
     }
 
     // The comma-separated fields of a value, always n of them ("" for missing
@@ -384,12 +425,14 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         return out.append(s.substring(start)).toString();
     }
 
-    // A banner text: the line-break code (and any real line end) breaks lines.
+    // A banner text: the line-break code (and any real line end) breaks
+    // lines; it is cut after MAX_LETTERS letters, a line break counting as one.
     static String[] splitLines(String text) {
         if (text == null)
             return new String[] {""};
         String s = replaceAll(text, LINE_BREAK_CODE, "\n");
         s = replaceAll(s, "\r\n", "\n").replace('\r', '\n').replace('\t', ' ');
+        s = cutLetters(s, MAX_LETTERS);
         int n = 1;
         for (int i = 0; i < s.length(); i++)
             if (s.charAt(i) == '\n')
@@ -415,8 +458,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             if (pb.indexOf(',') >= 0)
                 loadMessage = replaceAll(f[1], COMMA_CODE, ",");
         }
-        if (loadMessage.length() > MAX_MESSAGE)
-            loadMessage = loadMessage.substring(0, MAX_MESSAGE);
+        loadMessage = cutLetters(loadMessage, MAX_MESSAGE);
         String[] m = fields(param("ApMargin", "0,0"), 2);
         marginH = clamp(toInt(m[0], 0), 0, 5000);
         marginV = clamp(toInt(m[1], 0), 0, 5000);
@@ -568,19 +610,9 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         String[] fs = fields(param("FontStyle-" + k, "18,t,ffffff,p,0,0,0,0,000000"), 9);
         int size = toInt(fs[0], 18);
         fontSize[k] = size <= 0 ? 18 : Math.min(size, MAX_FONT_SIZE);
-        String family = "Serif";
-        String fl = fs[1].trim().toLowerCase();
-        if (fl.startsWith("h") || fl.equals("1"))
-            family = "SansSerif";
-        else if (fl.startsWith("c") || fl.equals("2"))
-            family = "Monospaced";
+        String family = picks(fs[1], 'h', "1") ? "SansSerif" : picks(fs[1], 'c', "2") ? "Monospaced" : "Serif";
         fontColor[k] = toColor(fs[2], Color.white);
-        int style = Font.PLAIN;
-        String sl = fs[3].trim().toLowerCase();
-        if (sl.startsWith("b") || sl.equals("1"))
-            style = Font.BOLD;
-        else if (sl.startsWith("i") || sl.equals("2"))
-            style = Font.ITALIC;
+        int style = picks(fs[3], 'b', "1") ? Font.BOLD : picks(fs[3], 'i', "2") ? Font.ITALIC : Font.PLAIN;
         font[k] = new Font(family, style, fontSize[k]);
         align[k] = toInt(fs[4], 0);
         if (align[k] < 0 || align[k] > 8)
@@ -677,34 +709,46 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         return done >= trackedImages.length || now - loadStart > LOAD_TIMEOUT_MS;
     }
 
-    BufferedImage loadedImage(String path) {
+    // The image of path as an in-memory image, made once however many
+    // banners name it; null when it did not arrive in time or failed.
+    BufferedImage loadedImage(String path, BufferedImage[] made) {
         for (int j = 0; j < trackedPaths.length; j++) {
             if (!trackedPaths[j].equals(path) || trackedImages[j] == null)
                 continue;
             if (tracker != null && (tracker.statusID(j, false) & MediaTracker.COMPLETE) == 0)
                 return null;
-            return toBuffered(trackedImages[j]);
+            if (made[j] == null)
+                made[j] = toBuffered(trackedImages[j]);
+            return made[j];
         }
         return null;
     }
 
+    // A picture too large to be held in memory counts as failed.
     static BufferedImage toBuffered(Image img) {
         int w = img.getWidth(null), h = img.getHeight(null);
         if (w <= 0 || h <= 0)
             return null;
-        BufferedImage b = new BufferedImage(w, h, BufferedImage.TYPE_INT_ARGB);
-        Graphics2D g = b.createGraphics();
-        g.drawImage(img, 0, 0, null);
-        g.dispose();
-        return b;
+        try {
+            BufferedImage b = new BufferedImage(w, h, BufferedImage.TYPE_INT_ARGB);
+            Graphics2D g = b.createGraphics();
+            g.drawImage(img, 0, 0, null);
+            g.dispose();
+            return b;
+        } catch (OutOfMemoryError e) {
+            return null;
+        } catch (RuntimeException e) {
+            return null;
+        }
     }
 
     // Loaded images become plain in-memory images, so every later drawing
     // of them is immediate.
     void prepareImages() {
-        borderImage = borderType == 4 && borderImagePath.length() > 0 ? loadedImage(borderImagePath) : null;
+        BufferedImage[] made = new BufferedImage[trackedImages.length];
+        borderImage = borderType == 4 && borderImagePath.length() > 0 ? loadedImage(borderImagePath, made) : null;
         for (int k = 0; k < total; k++)
-            bkImage[k] = bkType[k] == 0 && bkImagePath[k].length() > 0 ? loadedImage(bkImagePath[k]) : null;
+            bkImage[k] = bkType[k] == 0 && bkImagePath[k].length() > 0 ? loadedImage(bkImagePath[k], made) : null;
         clearBackgrounds();
     }
 
@@ -717,29 +761,37 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         g.setRenderingHint(RenderingHints.KEY_TEXT_ANTIALIASING, RenderingHints.VALUE_TEXT_ANTIALIAS_ON);
     }
 
+    // The applet drawn w by h (at most MAX_SIDE each way). The buffers are
+    // made first: without the memory for them nothing changes, and the next
+    // frame tries again.
     void layout(int w, int h) {
-        appW = w;
-        appH = h;
         // Border styles 1 to 4 draw a frame of ApBorderWidth; style 0 none.
         // An unknown style is drawn as a plain frame.
-        inset = borderType != 0 ? Math.min(borderWidth, Math.min(w, h) / 2) : 0;
-        ax = inset + marginH;
-        ay = inset + marginV;
-        aw = w - 2 * ax;
-        ah = h - 2 * ay;
-        if (aw < 1) {
-            ax = Math.max(0, w / 2);
-            aw = 1;
+        int in = borderType != 0 ? Math.min(borderWidth, Math.min(w, h) / 2) : 0;
+        int x = in + marginH, y = in + marginV, cw = w - 2 * x, ch = h - 2 * y;
+        if (cw < 1) {
+            x = Math.max(0, w / 2);
+            cw = 1;
         }
-        if (ah < 1) {
-            ay = Math.max(0, h / 2);
-            ah = 1;
+        if (ch < 1) {
+            y = Math.max(0, h / 2);
+            ch = 1;
         }
         BufferedImage b1 = new BufferedImage(w, h, BufferedImage.TYPE_INT_RGB);
         BufferedImage b2 = new BufferedImage(w, h, BufferedImage.TYPE_INT_RGB);
-        curArea = new BufferedImage(aw, ah, BufferedImage.TYPE_INT_RGB);
-        prevArea = new BufferedImage(aw, ah, BufferedImage.TYPE_INT_RGB);
-        fxArea = new BufferedImage(aw, ah, BufferedImage.TYPE_INT_ARGB);
+        BufferedImage c1 = new BufferedImage(cw, ch, BufferedImage.TYPE_INT_RGB);
+        BufferedImage c2 = new BufferedImage(cw, ch, BufferedImage.TYPE_INT_RGB);
+        BufferedImage c3 = new BufferedImage(cw, ch, BufferedImage.TYPE_INT_ARGB);
+        appW = w;
+        appH = h;
+        inset = in;
+        ax = x;
+        ay = y;
+        aw = cw;
+        ah = ch;
+        curArea = c1;
+        prevArea = c2;
+        fxArea = c3;
         synchronized (bufLock) {
             backBuf = b1;
             shownBuf = b2;
@@ -768,6 +820,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         restY = new int[n];
         lineW = new int[n][];
         letterX = new int[n][][];
+        letterAt = new int[n][][];
         letterCount = new int[n];
         lineStart = new int[n][];
         cut = new boolean[n][];
@@ -781,19 +834,27 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             String[] ls = lines[i];
             lineW[i] = new int[ls.length];
             letterX[i] = new int[ls.length][];
+            letterAt[i] = new int[ls.length][];
             lineStart[i] = new int[ls.length];
             cut[i] = new boolean[ls.length];
             int bw = 0, count = 0;
             for (int k = 0; k < ls.length; k++) {
-                lineW[i][k] = fm.stringWidth(ls[k]);
-                bw = Math.max(bw, lineW[i][k]);
-                int[] xs = new int[ls[k].length() + 1];
-                for (int j = 0; j < ls[k].length(); j++)
-                    xs[j + 1] = xs[j] + fm.charWidth(ls[k].charAt(j));
+                // A letter is a code point: a surrogate pair is one letter.
+                String s = ls[k];
+                int len = s.codePointCount(0, s.length());
+                int[] xs = new int[len + 1], at = new int[len + 1];
+                for (int m = 0, j = 0; m < len; m++) {
+                    int c = s.codePointAt(j);
+                    xs[m + 1] = xs[m] + fm.charWidth(c);
+                    at[m + 1] = j += Character.charCount(c);
+                }
                 letterX[i][k] = xs;
+                letterAt[i][k] = at;
+                lineW[i][k] = xs[len];
+                bw = Math.max(bw, lineW[i][k]);
                 lineStart[i][k] = count;
-                cut[i][k] = ls[k].length() >= LONG_LINE && leftToRight(ls[k]);
-                count += ls[k].length();
+                cut[i][k] = len >= LONG_LINE && leftToRight(s);
+                count += len;
             }
             letterCount[i] = count;
             blockW[i] = bw;
@@ -840,14 +901,25 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         return restY[i] + ascent[i] + k * lineH[i];
     }
 
-    // PgTextSpeed runs from 0 (fastest) to 400 (slowest); this is the factor
-    // that every animation's pace is multiplied by: 1 at 0, 0.5 at 20.
+    // PgTextSpeed runs from 0 (fastest) to 400 (slowest, 1000 at most); this
+    // is the factor that every animation's pace is multiplied by: 1 at 0,
+    // 0.5 at 20.
     static double rate(int speed) {
         return 20.0 / (20.0 + Math.max(0, speed));
     }
 
-    static int ms(double distance, double pixelsPerSecond) {
-        return distance <= 0 ? 0 : cap((long) Math.ceil(distance * 1000.0 / pixelsPerSecond));
+    // A time of x ms at speed 0, at speed s: exact, in integers.
+    static int slow(int x, int s) {
+        return (int) ((long) x * (20 + s) / 20);
+    }
+
+    // The time to cover dist pixels at base pixels a second at speed 0
+    // (base * 20 / (20 + s) at speed s), rounded up.
+    static int travel(long dist, int base, int s) {
+        if (dist <= 0)
+            return 0;
+        long num = dist * 1000 * (20 + s), den = (long) base * 20;
+        return cap((num + den - 1) / den);
     }
 
     static int cap(long ms) {
@@ -877,63 +949,59 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         bannerStart = new long[n];
         bannerDur = new long[n];
         long at = 0;
+        tLeave = new int[n];
         for (int i = 0; i < n; i++) {
-            double r = rate(speed[i]);
-            int d = delay[i];
+            int s = speed[i], d = delay[i];
             int in = 0, hold = d, out = 0;
             boolean ownTime = false;
             switch (anim[i]) {
-            case 1: { // horizontal scrolling: in from the right, rest, out at the left
-                double v = 240 * r;
-                in = ms(aw - restX[i], v);
-                out = ms(restX[i] + blockW[i], v);
+            case 1: // horizontal scrolling: in from the right, rest, out at the left
+                in = travel(aw - restX[i], 240, s);
+                out = travel((long) restX[i] + blockW[i], 240, s);
                 break;
-            }
-            case 2: { // vertical scrolling, up from the bottom
-                double v = 120 * r;
+            case 2: // vertical scrolling, up from the bottom
                 if (vsMulti[i]) {
-                    int h = ascent[i] + descent[i];
-                    tStep[i] = ms(ah - vsTop[i], v);                   // in
-                    int screenOut = ms(vsTop[i] + h, v);
-                    tScreen[i] = cap((long) tStep[i] + Math.max(0, misc1[i]) + screenOut);
+                    // One line a screen: up (tStep), wait misc1, out at the top (tLeave).
+                    tStep[i] = travel(ah - vsTop[i], 120, s);
+                    tLeave[i] = travel((long) vsTop[i] + ascent[i] + descent[i], 120, s);
+                    tScreen[i] = cap((long) tStep[i] + Math.max(0, misc1[i]) + tLeave[i]);
                     in = cap((long) (lines[i].length - 1) * tScreen[i] + tStep[i]);
                 } else {
-                    in = ms(ah - restY[i], v);
+                    in = travel(ah - restY[i], 120, s);
                 }
                 break;
-            }
             case 3: // typing
-                tStep[i] = (int) (40 / r);
+                tStep[i] = slow(40, s);
                 in = cap((long) letterCount[i] * tStep[i]);
                 break;
             case 4: // letters dropping like rain
-                tStep[i] = (int) (60 / r);
+                tStep[i] = slow(60, s);
                 in = cap((long) Math.max(0, letterCount[i] - 1) * tStep[i] + 450);
                 break;
             case 5: // sliding with its track
-                in = (int) (600 / r) + 250;
+                in = slow(600, s) + 250;
                 break;
             case 7: // fading in wholly
-                in = (int) (400 / r);
+                in = slow(400, s);
                 break;
             case 8: // fading in along a direction
-                in = (int) (500 / r);
+                in = slow(500, s);
                 break;
             case 9:
             case 10: // smashing onto the banner, shown, then smashed apart
-                in = (int) (250 / r) + 150;
+                in = slow(250, s) + 150;
                 hold = misc1[i] > 0 ? misc1[i] : d;
-                out = (int) (300 / r) + 200;
+                out = slow(300, s) + 200;
                 ownTime = true;
                 break;
             case 11: // carved out of the background
-                in = (int) (700 / r);
+                in = slow(700, s);
                 break;
             case 12: // two parts meeting from two sides
-                in = (int) (600 / r);
+                in = slow(600, s);
                 break;
             case 13: // moving banner: in, shown, out the other side
-                in = out = (int) (600 / r);
+                in = out = slow(600, s);
                 hold = misc2[i] > 0 ? misc2[i] : d;
                 ownTime = true;
                 break;
@@ -1043,8 +1111,9 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     void drawTransition(Graphics2D g, int style, double p) {
         Graphics2D c = (Graphics2D) g.create(ax, ay, aw, ah);
         try {
-            int ix = (int) Math.round(aw * (1 - p)), iy = (int) Math.round(ah * (1 - p));
-            int ox = (int) Math.round(aw * p), oy = (int) Math.round(ah * p);
+            // How far the old picture has gone and the new one has still to
+            // come: the two add up to the area, so pushed pictures touch.
+            int ox = (int) Math.round(aw * p), oy = (int) Math.round(ah * p), ix = aw - ox, iy = ah - oy;
             switch (style) {
             case 0:
                 c.drawImage(prevArea, 0, 0, null);
@@ -1224,8 +1293,8 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             g.drawImage(bg, 0, 0, null);
             return;
         }
-        double pxPerSecond = 4000.0 / (backMoveSpeed + 20);
-        int off = (int) ((long) (t * pxPerSecond / 1000.0) % cw);
+        // 4000 / (speed + 20) pixels a second, in whole pixels.
+        int off = (int) (4 * Math.max(0, t) / (backMoveSpeed + 20) % cw);
         g.drawImage(bg, -off, 0, null);
         if (cw - off < aw)
             g.drawImage(bg, cw - off, 0, null);
@@ -1439,20 +1508,94 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         g.drawString(s, x + e, y + e);
     }
 
+    // The layers of `layers` that pass p draws (0 those behind, 1 the face),
+    // or 0 when that pass has nothing to draw for banner i.
+    int pass(int i, int layers, int p) {
+        int l = layers & PASSES[p];
+        boolean back = (l & (L_SHADOW | L_RELIEF)) != 0 || ((l & L_BACK) != 0 && effect[i] >= 1 && effect[i] <= 4);
+        return p == 0 && !back ? 0 : l;
+    }
+
+    int letters(int i, int k) {
+        return letterAt[i][k].length - 1;
+    }
+
+    String letter(int i, int k, int m) {
+        return lines[i][k].substring(letterAt[i][k][m], letterAt[i][k][m + 1]);
+    }
+
     // The whole text block of banner i moved by (dx, dy) from its place.
     void drawBlock(Graphics2D g, int i, double dx, double dy, int layers) {
         drawBlock(g, i, dx, dy, layers, 0, 0, aw, ah);
     }
 
     // The same where only the part inside (x0, y0)-(x1, y1) of g's own
-    // coordinates can be seen: lines and letters outside are skipped.
+    // coordinates can be seen: lines and letters outside are skipped. The
+    // layers behind of every line come first, then the faces.
     void drawBlock(Graphics2D g, int i, double dx, double dy, int layers, double x0, double y0, double x1, double y1) {
         double m = reach(i);
         int n = lines[i].length;
         int from = (int) Math.max(0, Math.floor((y0 - m - descent[i] - dy - restY[i] - ascent[i]) / lineH[i]));
         int to = (int) Math.min(n - 1, Math.ceil((y1 + m + ascent[i] - dy - restY[i] - ascent[i]) / lineH[i]));
-        for (int k = from; k <= to; k++)
-            drawLine(g, i, k, lines[i][k].length(), lineLeft(i, k) + dx, baseline(i, k) + dy, layers, x0, y0, x1, y1);
+        for (int p = 0; p < 2; p++) {
+            int l = pass(i, layers, p);
+            for (int k = from; k <= to && l != 0; k++)
+                drawLine(g, i, k, letters(i, k), lineLeft(i, k) + dx, baseline(i, k) + dy, l, x0, y0, x1, y1);
+        }
+    }
+
+    // The pixels of the area from (x0, y0) to (x1, y1), or null for none.
+    Rectangle box(double x0, double y0, double x1, double y1) {
+        int a = (int) Math.max(0, Math.floor(Math.min(x0, x1))), b = (int) Math.max(0, Math.floor(Math.min(y0, y1)));
+        int c = (int) Math.min(aw, Math.ceil(Math.max(x0, x1))), d = (int) Math.min(ah, Math.ceil(Math.max(y0, y1)));
+        return a < c && b < d ? new Rectangle(a, b, c - a, d - b) : null;
+    }
+
+    // fxArea cleared inside r, to compose a text in before it is laid on.
+    Graphics2D layer(Rectangle r) {
+        Graphics2D f = fxArea.createGraphics();
+        f.setComposite(AlphaComposite.Clear);
+        f.fillRect(r.x, r.y, r.width, r.height);
+        f.setComposite(AlphaComposite.SrcOver);
+        f.clip(r);
+        setHints(f);
+        return f;
+    }
+
+    // What was composed in fxArea inside r, laid over g with opacity alpha.
+    void lay(Graphics2D g, Rectangle r, double alpha) {
+        Graphics2D c = (Graphics2D) g.create();
+        setAlpha(c, alpha);
+        c.drawImage(fxArea, r.x, r.y, r.x + r.width, r.y + r.height, r.x, r.y, r.x + r.width, r.y + r.height, null);
+        c.dispose();
+    }
+
+    // The text block moved by (dx, dy) with opacity alpha as a whole: its
+    // layers are composed first, so that they do not show through each other.
+    void fadeBlock(Graphics2D g, int i, double dx, double dy, int layers, double alpha) {
+        fadeBlock(g, i, dx, dy, layers, alpha, 1, 0, 0, 0);
+    }
+
+    // The same, scaled by `scale` about (cx, cy) and then moved sx sideways.
+    void fadeBlock(Graphics2D g, int i, double dx, double dy, int layers, double alpha,
+                   double scale, double cx, double cy, double sx) {
+        double m = reach(i);
+        double bx0 = restX[i] + dx - m, by0 = restY[i] + dy - m;
+        double bx1 = restX[i] + dx + blockW[i] + m, by1 = restY[i] + dy + blockH[i] + m;
+        Rectangle r = box(cx + sx + (bx0 - cx) * scale, cy + (by0 - cy) * scale,
+                          cx + sx + (bx1 - cx) * scale, cy + (by1 - cy) * scale);
+        if (alpha <= 0 || r == null)
+            return;
+        Graphics2D f = alpha >= 1 ? (Graphics2D) g.create() : layer(r);
+        f.translate(cx + sx, cy);
+        f.scale(scale, scale);
+        f.translate(-cx, -cy);
+        // The area as seen in f's own coordinates.
+        drawBlock(f, i, dx, dy, layers, cx - (cx + sx) / scale, cy - cy / scale,
+                  cx + (aw - cx - sx) / scale, cy + (ah - cy) / scale);
+        f.dispose();
+        if (alpha < 1)
+            lay(g, r, alpha);
     }
 
     // How far from a letter's place its drawing can reach (effects, slant).
@@ -1482,20 +1625,26 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         if (len <= 0 || y + descent[i] + m < y0 || y - ascent[i] - m > y1)
             return;
         int a = 0, b = len;
+        int[] xs = letterX[i][k], at = letterAt[i][k];
         if (cut[i][k]) {
-            int[] xs = letterX[i][k];
             a = Math.max(0, firstFrom(xs, len, x0 - m - x) - 1);
             b = Math.min(len, firstFrom(xs, len, x1 + m - x) + 1);
             if (a >= b)
                 return;
         }
-        drawText(g, i, lines[i][k].substring(a, b), (float) (x + letterX[i][k][a]), (float) y, layers);
+        drawText(g, i, lines[i][k].substring(at[a], at[b]), (float) (x + xs[a]), (float) y, layers);
+    }
+
+    // Line k whole at baseline (x, y), as a text of its own.
+    void drawWholeLine(Graphics2D g, int i, int k, double x, double y) {
+        for (int p = 0; p < 2; p++)
+            drawLine(g, i, k, letters(i, k), x, y, pass(i, L_ALL, p), 0, 0, aw, ah);
     }
 
     // The letters of line k that can be seen when letter m lies at x0 +
     // letterX[m] give or take `more`: {first, last + 1}.
     int[] letterSpan(int i, int k, double x0, double more) {
-        int len = lines[i][k].length();
+        int len = letters(i, k);
         if (!cut[i][k])
             return new int[] {0, len};
         int[] xs = letterX[i][k];
@@ -1503,8 +1652,13 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         return new int[] {Math.max(0, firstFrom(xs, len, -m - x0) - 1), Math.min(len, firstFrom(xs, len, aw + m - x0) + 1)};
     }
 
-    // Where a text starts when it comes in travelling in direction dir:
-    // 0 top to bottom, 1 bottom to top, 2 left to right, 3 right to left.
+    // misc1 as a direction: 0 top to bottom, 1 bottom to top, 2 left to
+    // right, 3 right to left; any other number is 0.
+    static int direction(int misc) {
+        return misc >= 0 && misc <= 3 ? misc : 0;
+    }
+
+    // Where a text starts when it comes in travelling in direction dir.
     double[] entry(int i, int dir) {
         switch (dir) {
         case 1: return new double[] {0, ah - restY[i]};
@@ -1531,7 +1685,9 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     //      lines - letters for a one-line text - 1 text and its shadow)
     //   13 moving banner: in from misc1's direction, shown misc2, out
     //   14 drunk: reeling letters for misc1, then still
-    // Any other value is drawn static.
+    // Any other value is drawn static. Every text is drawn whole: the layers
+    // behind of all its lines or letters first, then their faces; a fading
+    // text is composed first and then laid on with its opacity.
     void drawBannerText(Graphics2D g, int i, long t) {
         int in = tIn[i], hold = tHold[i], out = tOut[i];
         switch (anim[i]) {
@@ -1558,26 +1714,20 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             drawRain(g, i, t);
             return;
         case 5: {
-            int dir = misc1[i] == 1 ? 1 : misc1[i] == 2 || misc1[i] == 3 ? misc1[i] : 0;
-            double[] from = entry(i, dir);
+            double[] from = entry(i, direction(misc1[i]));
             int move = in - 250;
-            for (int k = 4; k >= 1; k--) {
+            for (int k = 4; k >= 1 && t < in; k--) {
                 long tk = t - k * 60L;
-                if (tk < 0 || t >= in)
-                    continue;
                 double f = 1 - easeOut(progress(tk, move));
-                setAlpha(g, 0.12 * (5 - k));
-                drawBlock(g, i, from[0] * f, from[1] * f, L_FACE);
+                if (tk >= 0)
+                    fadeBlock(g, i, from[0] * f, from[1] * f, L_FACE, 0.12 * (5 - k));
             }
             double f = 1 - easeOut(progress(t, move));
-            setAlpha(g, 1);
             drawBlock(g, i, from[0] * f, from[1] * f, L_ALL);
             return;
         }
         case 7:
-            setAlpha(g, progress(t, in));
-            drawBlock(g, i, 0, 0, L_ALL);
-            setAlpha(g, 1);
+            fadeBlock(g, i, 0, 0, L_ALL, progress(t, in));
             return;
         case 8:
             drawDirectionalFade(g, i, t);
@@ -1588,21 +1738,17 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             return;
         case 11: {
             double p = progress(t, in);
-            setAlpha(g, Math.min(1, p * 2));
-            drawBlock(g, i, 0, 0, L_RELIEF);
-            if (p > 0.5) {
-                setAlpha(g, (p - 0.5) * 2);
-                drawBlock(g, i, 0, 0, L_ALL);
-            }
-            setAlpha(g, 1);
+            fadeBlock(g, i, 0, 0, L_RELIEF, Math.min(1, p * 2));
+            if (p > 0.5)
+                fadeBlock(g, i, 0, 0, L_ALL, (p - 0.5) * 2);
             return;
         }
         case 12:
             drawTwoParts(g, i, t);
             return;
         case 13: {
-            double[] from = entry(i, clamp(misc1[i], 0, 3));
-            double[] to = entry(i, opposite(clamp(misc1[i], 0, 3)));
+            int dir = direction(misc1[i]);
+            double[] from = entry(i, dir), to = entry(i, opposite(dir));
             double dx, dy;
             if (t < in) {
                 double f = 1 - easeOut(progress(t, in));
@@ -1630,7 +1776,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     // Whether a letter of banner i near (x, y) can touch the banner area;
     // long texts are drawn letter by letter only where they can be seen.
     boolean nearArea(int i, double x, double y) {
-        double m = fontSize[i] * 2 + 8;
+        double m = reach(i);
         return x > -m && x < aw + m && y > -m && y < ah + m;
     }
 
@@ -1650,52 +1796,56 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         double y;
         if (ts < sin)
             y = ah + (top - ah) * progress(ts, sin);
-        else if (screen == n - 1 || ts < sin + wait)
+        else if (screen == n - 1 || ts < (long) sin + wait)
             y = top;
         else
-            y = top - (top + h) * progress(ts - sin - wait, tScreen[i] - sin - wait);
-        drawLine(g, i, screen, lines[i][screen].length(), lineLeft(i, screen), y + ascent[i], L_ALL, 0, 0, aw, ah);
+            y = top - (top + h) * progress(ts - sin - wait, tLeave[i]);
+        drawWholeLine(g, i, screen, lineLeft(i, screen), y + ascent[i]);
     }
 
     void drawTyping(Graphics2D g, int i, long t) {
         int step = Math.max(1, tStep[i]);
         long shown = t / step;
-        boolean typing = shown < letterCount[i];
+        for (int p = 0; p < 2; p++) {
+            int layers = pass(i, L_ALL, p);
+            long left = shown;
+            for (int k = 0; k < lines[i].length && left > 0 && layers != 0; k++) {
+                drawLine(g, i, k, (int) Math.min(letters(i, k), left), lineLeft(i, k), baseline(i, k), layers, 0, 0, aw, ah);
+                left -= letters(i, k);
+            }
+        }
+        if (shown >= letterCount[i] || (t / 250) % 2 != 0)
+            return;
+        // While typing, a blinking caret after the last letter typed.
         for (int k = 0; k < lines[i].length; k++) {
-            String s = lines[i][k];
-            int len = (int) Math.min(s.length(), Math.max(0, shown));
-            drawLine(g, i, k, len, lineLeft(i, k), baseline(i, k), L_ALL, 0, 0, aw, ah);
-            if (typing && len < s.length()) {
-                // A blinking caret after the last letter typed.
-                if ((t / 250) % 2 == 0) {
-                    g.setColor(fontColor[i]);
-                    int cx = lineLeft(i, k) + letterX[i][k][len] + 1;
-                    g.fillRect(cx, baseline(i, k) - ascent[i] + 2, Math.max(1, fontSize[i] / 12), ascent[i]);
-                }
+            if (shown < letters(i, k)) {
+                g.setColor(fontColor[i]);
+                int cx = lineLeft(i, k) + letterX[i][k][(int) shown] + 1;
+                g.fillRect(cx, baseline(i, k) - ascent[i] + 2, Math.max(1, fontSize[i] / 12), ascent[i]);
                 return;
             }
-            shown -= s.length();
+            shown -= letters(i, k);
         }
     }
 
     // Each letter falls from above the banner with growing speed, one after another.
     void drawRain(Graphics2D g, int i, long t) {
         int step = tStep[i];
-        for (int k = 0; k < lines[i].length; k++) {
-            String s = lines[i][k];
-            int x0 = lineLeft(i, k), y0 = baseline(i, k);
-            // Every line starts just above the area, so only the letters
-            // of each line that lie across from the area can be seen.
-            int[] span = letterSpan(i, k, x0, 0);
-            for (int m = span[0], j = lineStart[i][k] + m; m < span[1]; m++, j++) {
-                long tj = t - (long) j * step;
-                if (tj <= 0)
-                    continue;
-                double f = easeIn(progress(tj, 450));
-                double fall = (y0 + descent[i] + 2) * (1 - f);
-                if (!nearArea(i, x0 + letterX[i][k][m], y0 - fall))
-                    continue;
-                drawText(g, i, s.substring(m, m + 1), x0 + letterX[i][k][m], (float) (y0 - fall), L_ALL);
+        for (int p = 0; p < 2; p++) {
+            int layers = pass(i, L_ALL, p);
+            for (int k = 0; k < lines[i].length && layers != 0; k++) {
+                int x0 = lineLeft(i, k), y0 = baseline(i, k);
+                // Every line starts just above the area, so only the letters
+                // of each line that lie across from the area can be seen.
+                int[] span = letterSpan(i, k, x0, 0);
+                for (int m = span[0], j = lineStart[i][k] + m; m < span[1]; m++, j++) {
+                    long tj = t - (long) j * step;
+                    if (tj <= 0)
+                        continue;
+                    double fall = (y0 + descent[i] + 2) * (1 - easeIn(progress(tj, 450)));
+                    if (nearArea(i, x0 + letterX[i][k][m], y0 - fall))
+                        drawText(g, i, letter(i, k, m), x0 + letterX[i][k][m], (float) (y0 - fall), layers);
+                }
             }
         }
     }
@@ -1703,17 +1853,15 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
     // The text shows up along misc1's direction with a soft edge running ahead.
     void drawDirectionalFade(Graphics2D g, int i, long t) {
         double p = progress(t, tIn[i]);
-        if (p >= 1) {
+        double m = reach(i);
+        Rectangle r = box(restX[i] - m, restY[i] - m, restX[i] + blockW[i] + m, restY[i] + blockH[i] + m);
+        if (p >= 1 || r == null) {
             drawBlock(g, i, 0, 0, L_ALL);
             return;
         }
-        Graphics2D f = fxArea.createGraphics();
-        f.setComposite(AlphaComposite.Clear);
-        f.fillRect(0, 0, aw, ah);
-        f.setComposite(AlphaComposite.SrcOver);
-        setHints(f);
+        Graphics2D f = layer(r);
         drawBlock(f, i, 0, 0, L_ALL);
-        int dir = clamp(misc1[i], 0, 3);
+        int dir = direction(misc1[i]);
         boolean vertical = dir < 2;
         double start = vertical ? restY[i] - 4 : restX[i] - 4;
         double length = (vertical ? blockH[i] : blockW[i]) + 8;
@@ -1728,9 +1876,9 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
                                       : new GradientPaint(e0, 0, solid, e1, 0, clear);
         f.setComposite(AlphaComposite.DstIn);
         f.setPaint(mask);
-        f.fillRect(0, 0, aw, ah);
+        f.fillRect(r.x, r.y, r.width, r.height);
         f.dispose();
-        g.drawImage(fxArea, 0, 0, null);
+        lay(g, r, 1);
     }
 
     void drawSmash(Graphics2D g, int i, long t) {
@@ -1743,15 +1891,7 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             double p = progress(t, fly);
             double scale = 1 + 2.5 * (1 - easeOut(p));
             double shake = t > fly ? Math.sin(t * 0.09) * 3 * (1 - progress(t - fly, 150)) : 0;
-            Graphics2D z = (Graphics2D) g.create();
-            z.translate(cx + shake, cy);
-            z.scale(scale, scale);
-            z.translate(-cx, -cy);
-            setAlpha(z, p);
-            // The area as seen in z's own coordinates.
-            drawBlock(z, i, 0, 0, L_ALL, cx - (cx + shake) / scale, cy - cy / scale,
-                      cx + (aw - cx - shake) / scale, cy + (ah - cy) / scale);
-            z.dispose();
+            fadeBlock(g, i, 0, 0, L_ALL, p, scale, cx, cy, shake);
             return;
         }
         if (t < in + hold) {
@@ -1761,38 +1901,45 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         double p = progress(t - in - hold, out);
         if (p >= 1)
             return;
-        // Apart: every letter flies off its own way, spinning and fading.
+        // Apart: every letter flies off its own way, spinning; together they
+        // are one text fading out.
         double reach = Math.max(aw, ah) * 0.8;
-        double far = reach * easeIn(p) * 1.5 + 1, r = reach(i); // no letter flies farther
-        for (int k = 0; k < lines[i].length; k++) {
-            String s = lines[i][k];
-            int x0 = lineLeft(i, k), y0 = baseline(i, k);
-            double ly0 = y0 - ascent[i] / 2.0;
-            if (ly0 < -r - far || ly0 > ah + r + far)
-                continue;
-            int[] span = letterSpan(i, k, x0, far);
-            for (int m = span[0], j = lineStart[i][k] + m; m < span[1]; m++, j++) {
-                if (s.charAt(m) == ' ')
+        double far = reach * easeIn(p) * 1.5 + 1, m = reach(i) + far; // no letter flies farther
+        Rectangle box = box(restX[i] - m, restY[i] - m, restX[i] + blockW[i] + m, restY[i] + blockH[i] + m);
+        if (box == null)
+            return;
+        Graphics2D f = layer(box);
+        for (int q = 0; q < 2; q++) {
+            int layers = pass(i, L_ALL, q);
+            for (int k = 0; k < lines[i].length && layers != 0; k++) {
+                int x0 = lineLeft(i, k);
+                double ly = baseline(i, k) - ascent[i] / 2.0;
+                if (ly < -m || ly > ah + m)
                     continue;
-                int lw = letterX[i][k][m + 1] - letterX[i][k][m];
-                double lx = x0 + letterX[i][k][m] + lw / 2.0, ly = y0 - ascent[i] / 2.0;
-                double ang = Math.atan2(ly - cy, lx - cx) + (rnd(j, 1) - 0.5) * 1.6;
-                double dist = reach * easeIn(p) * (0.5 + rnd(j, 2));
-                double px = lx + Math.cos(ang) * dist, py = ly + Math.sin(ang) * dist;
-                if (!nearArea(i, px, py))
-                    continue;
-                Graphics2D z = (Graphics2D) g.create();
-                z.translate(px, py);
-                z.rotate((rnd(j, 3) - 0.5) * 6 * p);
-                setAlpha(z, 1 - p);
-                drawText(z, i, s.substring(m, m + 1), (float) (-lw / 2.0), (float) (ascent[i] / 2.0), L_ALL);
-                z.dispose();
+                int[] span = letterSpan(i, k, x0, far);
+                for (int n = span[0], j = lineStart[i][k] + n; n < span[1]; n++, j++) {
+                    String s = letter(i, k, n);
+                    int lw = letterX[i][k][n + 1] - letterX[i][k][n];
+                    double lx = x0 + letterX[i][k][n] + lw / 2.0;
+                    double ang = Math.atan2(ly - cy, lx - cx) + (rnd(j, 1) - 0.5) * 1.6;
+                    double dist = reach * easeIn(p) * (0.5 + rnd(j, 2));
+                    double px = lx + Math.cos(ang) * dist, py = ly + Math.sin(ang) * dist;
+                    if (s.equals(" ") || !nearArea(i, px, py))
+                        continue;
+                    Graphics2D z = (Graphics2D) f.create();
+                    z.translate(px, py);
+                    z.rotate((rnd(j, 3) - 0.5) * 6 * p);
+                    drawText(z, i, s, (float) (-lw / 2.0), (float) (ascent[i] / 2.0), layers);
+                    z.dispose();
+                }
             }
         }
+        f.dispose();
+        lay(g, box, 1 - p);
     }
 
     void drawTwoParts(Graphics2D g, int i, long t) {
-        int dir = clamp(misc1[i], 0, 3);
+        int dir = direction(misc1[i]);
         double[] a = entry(i, dir), b = entry(i, opposite(dir));
         double f = 1 - easeOut(progress(t, tIn[i]));
         if (misc2[i] == 1) {
@@ -1802,28 +1949,33 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
             return;
         }
         String[] ls = lines[i];
-        if (ls.length > 1) {
-            for (int k = 0; k < ls.length; k++) {
-                double[] o = k % 2 == 0 ? a : b;
-                drawText(g, i, ls[k], (float) (lineLeft(i, k) + o[0] * f), (float) (baseline(i, k) + o[1] * f), L_ALL);
+        for (int p = 0; p < 2; p++) {
+            int layers = pass(i, L_ALL, p);
+            if (layers == 0)
+                continue;
+            if (ls.length > 1) {
+                // Even lines from one side, odd ones from the other.
+                for (int k = 0; k < ls.length; k++) {
+                    double[] o = k % 2 == 0 ? a : b;
+                    drawLine(g, i, k, letters(i, k), lineLeft(i, k) + o[0] * f, baseline(i, k) + o[1] * f, layers, 0, 0, aw, ah);
+                }
+                continue;
             }
-            return;
-        }
-        // Even letters from one side, odd ones from the other: the letters
-        // that can be seen are those near the area from either side, taken
-        // in their order.
-        String s = ls[0];
-        int x0 = lineLeft(i, 0);
-        int[] sa = letterSpan(i, 0, x0 + a[0] * f, 0), sb = letterSpan(i, 0, x0 + b[0] * f, 0);
-        boolean apart = sa[1] < sb[0] || sb[1] < sa[0];
-        int from = Math.min(sa[0], sb[0]), to = Math.max(sa[1], sb[1]);
-        for (int m = from; m < to; m++) {
-            if (apart && m == Math.min(sa[1], sb[1]))
-                m = Math.max(sa[0], sb[0]);
-            double[] o = m % 2 == 0 ? a : b;
-            double x = lineLeft(i, 0) + letterX[i][0][m] + o[0] * f, y = baseline(i, 0) + o[1] * f;
-            if (nearArea(i, x, y))
-                drawText(g, i, s.substring(m, m + 1), (float) x, (float) y, L_ALL);
+            // Even letters from one side, odd ones from the other: the letters
+            // that can be seen are those near the area from either side, taken
+            // in their order.
+            int x0 = lineLeft(i, 0);
+            int[] sa = letterSpan(i, 0, x0 + a[0] * f, 0), sb = letterSpan(i, 0, x0 + b[0] * f, 0);
+            boolean apart = sa[1] < sb[0] || sb[1] < sa[0];
+            int from = Math.min(sa[0], sb[0]), to = Math.max(sa[1], sb[1]);
+            for (int m = from; m < to; m++) {
+                if (apart && m == Math.min(sa[1], sb[1]))
+                    m = Math.max(sa[0], sb[0]);
+                double[] o = m % 2 == 0 ? a : b;
+                double x = x0 + letterX[i][0][m] + o[0] * f, y = baseline(i, 0) + o[1] * f;
+                if (nearArea(i, x, y))
+                    drawText(g, i, letter(i, 0, m), (float) x, (float) y, layers);
+            }
         }
     }
 
@@ -1836,23 +1988,25 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         double amp = fontSize[i] * 0.35 * (1 - p);
         double w = 2 * Math.PI * (0.4 + 1.2 * rate(speed[i])) * t / 1000.0;
         double r = reach(i);
-        for (int k = 0; k < lines[i].length; k++) {
-            String s = lines[i][k];
-            int x0 = lineLeft(i, k), y0 = baseline(i, k);
-            if (y0 + amp < -r || y0 - amp > ah + r)
-                continue;
-            int[] span = letterSpan(i, k, x0, amp + 1);
-            for (int m = span[0], j = lineStart[i][k] + m; m < span[1]; m++, j++) {
-                int lw = letterX[i][k][m + 1] - letterX[i][k][m];
-                double lx = x0 + letterX[i][k][m] + lw / 2.0 + amp * 0.4 * Math.sin(w * 0.7 + j * 1.7);
-                double ly = y0 + amp * Math.sin(w + j * 0.9);
-                if (!nearArea(i, lx, ly))
+        for (int q = 0; q < 2; q++) {
+            int layers = pass(i, L_ALL, q);
+            for (int k = 0; k < lines[i].length && layers != 0; k++) {
+                int x0 = lineLeft(i, k), y0 = baseline(i, k);
+                if (y0 + amp < -r || y0 - amp > ah + r)
                     continue;
-                Graphics2D z = (Graphics2D) g.create();
-                z.translate(lx, ly);
-                z.rotate(0.45 * (1 - p) * Math.sin(w * 0.8 + j * 1.3));
-                drawText(z, i, s.substring(m, m + 1), (float) (-lw / 2.0), 0f, L_ALL);
-                z.dispose();
+                int[] span = letterSpan(i, k, x0, amp + 1);
+                for (int m = span[0], j = lineStart[i][k] + m; m < span[1]; m++, j++) {
+                    int lw = letterX[i][k][m + 1] - letterX[i][k][m];
+                    double lx = x0 + letterX[i][k][m] + lw / 2.0 + amp * 0.4 * Math.sin(w * 0.7 + j * 1.7);
+                    double ly = y0 + amp * Math.sin(w + j * 0.9);
+                    if (!nearArea(i, lx, ly))
+                        continue;
+                    Graphics2D z = (Graphics2D) g.create();
+                    z.translate(lx, ly);
+                    z.rotate(0.45 * (1 - p) * Math.sin(w * 0.8 + j * 1.3));
+                    drawText(z, i, letter(i, k, m), (float) (-lw / 2.0), 0f, layers);
+                    z.dispose();
+                }
             }
         }
     }
@@ -1895,8 +2049,10 @@ public class glntfx extends Applet implements Runnable, MouseListener, MouseMoti
         }
     }
 
+    // Only the primary button follows a link.
     public void mouseClicked(MouseEvent e) {
-        openLink(currentBanner);
+        if (e.getButton() == MouseEvent.BUTTON1)
+            openLink(currentBanner);
     }
 
     public void mousePressed(MouseEvent e) {

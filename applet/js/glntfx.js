@@ -1,16 +1,10 @@
 /* glntfx.js - the Glintra banner show for browsers without Java.
  *
- * A page made with Pallima Glintra holds
- *   <p align="..."><applet code="glntfx.class" width=".." height=".."> <param ...> ... </applet></P>
- * Browsers no longer run applets, so this script finds every such applet,
- * puts a <canvas> of the same size where it was (the applet stays in the
- * page, hidden, so its params can still be read) and plays the same show
- * there: a port of applet/java/glntfx.java, frame for frame. Where the two
- * differ, one of them is wrong; keep them in step.
- *
- * For tests: window.glntfx.seek(ms) draws every player at that moment of its
- * show and holds the clock there; resume() lets it run again; whenReady (a
- * promise) and ready(callback) tell when every player has its images. See
+ * Finds every <applet code="glntfx.class"> of the page, puts a <canvas> of
+ * its size before it (the applet stays, hidden, so its params can still be
+ * read) and plays the same show there as applet/java/glntfx.java, frame for
+ * frame; docs/banner-show.md is what both follow. For tests,
+ * window.glntfx.seek(ms) holds every show at one moment: see
  * applet/js/README.md.
  */
 (function (W, D) {
@@ -29,11 +23,14 @@ var NOTICE = 'Glintra banner applet. Banners designed with Pallima Glintra 1.5.'
 var LINE_BREAK_CODE = '|_#`', COMMA_CODE = '~@^`';
 var TRANSITION_MS = 700, MAX_BANNERS = 1000, MAX_FONT_SIZE = 1000, MAX_DELAY_MS = 3600000;
 var LOAD_TIMEOUT_MS = 60000, MAX_PHASE_MS = 36000000, MAX_SIDE = 2048, BG_CACHE = 4;
-var LONG_LINE = 256, MAX_MESSAGE = 1000;
+var LONG_LINE = 256, MAX_LETTERS = 10000, MAX_MESSAGE = 1000;
 // Our own: the canvas's backing store stays under this many pixels, and
 // the spoken label under this many characters.
 var MAX_PIXELS = 4e6, MAX_LABEL = 1000;
 var L_BACK = 1, L_FACE = 2, L_RELIEF = 4, L_SHADOW = 8, L_ALL = 3;
+// A text is drawn in two passes: the layers behind of all its pieces
+// (lines or letters), then the faces of all of them.
+var PASSES = [L_BACK | L_RELIEF | L_SHADOW, L_FACE];
 var RELIEF_LIGHT = 'rgba(255,255,255,' + 170 / 255 + ')', RELIEF_DARK = 'rgba(0,0,0,' + 170 / 255 + ')';
 
 // ---- Java's arithmetic and parsing ----
@@ -51,50 +48,50 @@ function jtrim(s) {
   return s.substring(a, b);
 }
 
-// Integer.parseInt: the whole string, an int, or null.
-function parseJ(s, radix) {
-  if (!(radix === 16 ? /^[+-]?[0-9a-fA-F]+$/ : /^[+-]?[0-9]+$/).test(s)) return null;
-  var v = parseInt(s, radix);
-  return v > 2147483647 || v < -2147483648 ? null : v;
-}
-
+// An integer: trimmed, an optional sign, ASCII digits, in int range.
 function toInt(s, def) {
-  if (s == null) return def;
-  s = jtrim(s);
-  if (s.charAt(0) === '+') s = s.substring(1);
-  var v = parseJ(s, 10);
-  return v === null ? def : v;
+  if (s == null || !/^[+-]?[0-9]+$/.test(s = jtrim(s))) return def;
+  var v = parseInt(s, 10);
+  return v > 2147483647 || v < -2147483648 ? def : v;
 }
 
-// "rrggbb", with or without a leading # or 0x; colours are 0xrrggbb.
+// "rrggbb", with or without a leading # or 0x: 1 to 6 hex digits, no
+// sign; colours are 0xrrggbb.
 function toColor(s, def) {
   if (s == null) return def;
+  s = jtrim(s).replace(/^(#|0x)/i, '');
+  return /^[0-9a-f]{1,6}$/i.test(s) ? parseInt(s, 16) : def;
+}
+
+// The first max letters (code points) of s.
+function cutLetters(s, max) {
+  var n = 0, j = 0;
+  for (var ch of s) { if (n++ === max) return s.substring(0, j); j += ch.length; }
+  return s;
+}
+
+// Whether s, trimmed, starts with the ASCII letter c (either case) or is alt.
+function picks(s, c, alt) {
   s = jtrim(s);
-  if (s.charAt(0) === '#') s = s.substring(1);
-  else if (/^0x/i.test(s)) s = s.substring(2);
-  if (!s.length || s.length > 6) return def;
-  var v = parseJ(s, 16);
-  return v === null ? def : v & 0xffffff;
+  return s === alt || s.charAt(0) === c || s.charAt(0) === c.toUpperCase();
 }
 
 // The n comma-separated fields of a value; the last takes the rest.
 function fields(s, n) {
-  var out = [], start = 0;
-  for (var i = 0; i < n; i++) {
-    if (s == null || start > s.length) { out.push(''); continue; }
-    var comma = i === n - 1 ? -1 : s.indexOf(',', start);
-    if (comma < 0) { out.push(s.substring(start)); start = s.length + 1; }
-    else { out.push(s.substring(start, comma)); start = comma + 1; }
-  }
+  var out = (s == null ? '' : s).split(',');
+  if (out.length > n) out[n - 1] = out.splice(n - 1).join(',');
+  while (out.length < n) out.push('');
   return out;
 }
 
 function replaceAll(s, what, by) { return s.split(what).join(by); }
 
+// A banner text: lines at the line-break code and real line ends, cut
+// after MAX_LETTERS letters (a line break counts as one).
 function splitLines(text) {
   if (text == null) return [''];
   var s = replaceAll(replaceAll(text, LINE_BREAK_CODE, '\n'), '\r\n', '\n');
-  return s.replace(/\r/g, '\n').replace(/\t/g, ' ').split('\n');
+  return cutLetters(s.replace(/\r/g, '\n').replace(/\t/g, ' '), MAX_LETTERS).split('\n');
 }
 
 function rgb(c) { return 'rgb(' + (c >> 16 & 255) + ',' + (c >> 8 & 255) + ',' + (c & 255) + ')'; }
@@ -115,10 +112,16 @@ function easeIn(p) { p = clamp(p, 0, 1); return p * p; }
 function progress(t, length) { return length <= 0 ? 1 : Math.min(1, Math.max(0, t / length)); }
 function rate(speed) { return 20 / (20 + Math.max(0, speed)); }
 function cap(ms) { return Math.max(0, Math.min(MAX_PHASE_MS, ms)); }
-function msFor(distance, pxPerSecond) { return distance <= 0 ? 0 : cap(Math.ceil(distance * 1000 / pxPerSecond)); }
+// a ÷ b rounded down, exact for integers a ≥ 0 and b > 0 below 2^53.
+function fdiv(a, b) { return (a - a % b) / b; }
+// A time of x ms at speed 0, at speed s; in exact integers.
+function slow(x, s) { return fdiv(x * (20 + s), 20); }
+// The time to cover dist pixels at base pixels a second at speed 0
+// (base * 20 / (20 + s) at speed s), rounded up.
+function travel(dist, base, s) { return dist <= 0 ? 0 : cap(fdiv(dist * 1000 * (20 + s) + base * 20 - 1, base * 20)); }
 // A repeatable number in [0, 1) for n.
 function rnd(n, salt) { var v = Math.sin(n * 12.9898 + salt * 78.233) * 43758.5453; return v - Math.floor(v); }
-function opposite(dir) { return dir === 0 ? 1 : dir === 1 ? 0 : dir === 2 ? 3 : 2; }
+function opposite(dir) { return dir ^ 1; }   // 0 and 1, 2 and 3
 
 // A line whose letters lie left to right in writing order, so a part of
 // it lands where the whole would put it.
@@ -148,14 +151,13 @@ function unmask(u) {
   }).replace(/[\x00-\x20\x7f-\xa0\xad\u200b-\u200f\u2028-\u202e\u2060-\u206f\ufeff]/g, '').toLowerCase();
 }
 function scriptScheme(u) { return /^(javascript|vbscript|data):/.test(unmask(u)); }
-var DOCUMENT_SCHEMES = { 'http:': 1, 'https:': 1, 'ftp:': 1, 'file:': 1, 'mailto:': 1 };
 
 // PgURL-k against the page: the address to open, or null for no link.
 function resolveLink(u, base) {
   if (!u || scriptScheme(u)) return null;
   try {
     var r = new URL(u, base);
-    return DOCUMENT_SCHEMES[r.protocol] === 1 && !scriptScheme(r.href) ? r.href : null;
+    return /^(https?|ftp|file|mailto):$/.test(r.protocol) && !scriptScheme(r.href) ? r.href : null;
   } catch (e) {
     return null;
   }
@@ -197,23 +199,23 @@ function metrics(style, size, family) {
   return { ascent: asc, descent: desc, height: asc + desc };
 }
 
-// Where each letter of s starts, from the line's start (one entry more
-// than letters). Each distinct letter of a font is measured once, so a
-// long text costs one pass.
+// The letters (code points) of s: where each starts in s (at) and its x
+// from the line's start (xs), one entry more than letters. Each distinct
+// letter of a font is measured once, so a long text costs one pass.
 function letterPositions(font, s) {
   var cache = widthCache[font] || (widthCache[font] = Object.create(null));
-  var g = measureCtx(), set = false, xs = new Float64Array(s.length + 1);
-  for (var j = 0; j < s.length; j++) {
-    var ch = s.charAt(j), w = cache[ch];
+  var g = measureCtx(), set = false, xs = [0], at = [0], x = 0, j = 0;
+  for (var ch of s) {
+    var w = cache[ch];
     if (w === undefined) {
       if (!set) { g.font = font; set = true; }
       w = cache[ch] = g.measureText(ch).width;
     }
-    xs[j + 1] = xs[j] + w;
+    xs.push(x += w);
+    at.push(j += ch.length);
   }
-  return xs;
+  return { xs: xs, at: at };
 }
-function width(xs) { return Math.floor(0.5 + xs[xs.length - 1]); }
 
 // Java draws a text with each letter's own advance, no kerning and no
 // ligatures; so must we, or the letters drawn one by one would not land
@@ -251,25 +253,21 @@ function dimension(s) {
 function Player(applet) {
   var self = this;
   this.applet = applet;
-  this.ready = false;
-  this.error = null;
+  this.ready = this.mouseInside = false;
+  this.error = this.cursorLink = this.stillKey = null;
   this.visible = true;
   this.current = -1;
-  this.mouseInside = false;
-  this.cursorLink = null;
-  this.appW = this.appH = 0;
-  this.scale = 0;
-  this.stillKey = null;
-  this.imagesDone = 0;
+  this.appW = this.appH = this.scale = this.imagesDone = 0;
   this.images = [];
 
+  // Params by name, case ignored; the first of one name counts, and one
+  // without a value is not there.
   var values = Object.create(null);
   for (var c = applet.firstElementChild; c; c = c.nextElementSibling) {
-    if ((c.localName || c.tagName || '').toLowerCase() !== 'param') continue;
-    var name = c.getAttribute('name');
-    if (name == null) continue;
+    var name = c.getAttribute('name'), v = c.getAttribute('value');
+    if ((c.localName || '').toLowerCase() !== 'param' || name == null || v == null) continue;
     name = name.toLowerCase();
-    if (!(name in values)) { var v = c.getAttribute('value'); values[name] = v == null ? '' : v; }
+    if (!(name in values)) values[name] = v;
   }
   this.values = values;
   this.docBase = D.baseURI || String(W.location);
@@ -295,6 +293,7 @@ function Player(applet) {
   this.size = { w: wd, h: ht };
   cv.style.width = wd.pct ? wd.v + '%' : Math.min(wd.v, MAX_SIDE) + 'px';
   cv.style.height = ht.pct ? ht.v + '%' : Math.min(ht.v, MAX_SIDE) + 'px';
+  cv.style.maxWidth = cv.style.maxHeight = MAX_SIDE + 'px';
   cv.width = cv.height = 1;
   cv.setAttribute('data-glntfx', '');
   var al = (applet.getAttribute('align') || '').toLowerCase();
@@ -310,7 +309,7 @@ function Player(applet) {
   cv.glntfxPlayer = this;
 
   function guard(f) { return function (e) { try { f(e); } catch (err) { self.error = err; } }; }
-  cv.addEventListener('click', guard(function () { self.openLink(self.current); }));
+  cv.addEventListener('click', guard(function (e) { if (!e.button) self.openLink(self.current); }));
   cv.addEventListener('keydown', guard(function (e) {
     if (e.key === 'Enter' || e.keyCode === 13) self.openLink(self.current);
   }));
@@ -338,7 +337,7 @@ P.readParameters = function () {
     this.withBar = toInt(f[0], 1) !== 0;
     if (pb.indexOf(',') >= 0) this.loadMessage = replaceAll(f[1], COMMA_CODE, ',');
   }
-  if (this.loadMessage.length > MAX_MESSAGE) this.loadMessage = this.loadMessage.substring(0, MAX_MESSAGE);
+  this.loadMessage = cutLetters(this.loadMessage, MAX_MESSAGE);
   var m = fields(this.param('ApMargin', '0,0'), 2);
   this.marginH = clamp(toInt(m[0], 0), 0, 5000);
   this.marginV = clamp(toInt(m[1], 0), 0, 5000);
@@ -367,7 +366,7 @@ P.readParameters = function () {
 P.allocate = function (n) {
   var names = ['bkType', 'bkPut', 'connStyle', 'delay', 'bkColor', 'bkImagePath', 'url', 'target', 'link',
                'font', 'fontSize', 'family', 'style', 'align', 'offX', 'offY', 'effect', 'speed', 'anim',
-               'misc1', 'misc2', 'fontColor', 'shadowColor', 'fontCss', 'shadowCss', 'lines', 'bkImage'];
+               'misc1', 'misc2', 'fontCss', 'shadowCss', 'lines', 'bkImage'];
   for (var j = 0; j < names.length; j++) this[names[j]] = new Array(n);
 };
 
@@ -390,20 +389,16 @@ P.readBanner = function (k) {
   var fs = fields(this.param('FontStyle-' + k, '18,t,ffffff,p,0,0,0,0,000000'), 9);
   var size = toInt(fs[0], 18);
   this.fontSize[k] = size <= 0 ? 18 : Math.min(size, MAX_FONT_SIZE);
-  var fl = jtrim(fs[1]).toLowerCase();
-  this.family[k] = fl.charAt(0) === 'h' || fl === '1' ? 'sans-serif' : fl.charAt(0) === 'c' || fl === '2' ? 'monospace' : 'serif';
-  this.fontColor[k] = toColor(fs[2], 0xffffff);
-  var sl = jtrim(fs[3]).toLowerCase();
-  this.style[k] = sl.charAt(0) === 'b' || sl === '1' ? 'bold ' : sl.charAt(0) === 'i' || sl === '2' ? 'italic ' : '';
+  this.family[k] = picks(fs[1], 'h', '1') ? 'sans-serif' : picks(fs[1], 'c', '2') ? 'monospace' : 'serif';
+  this.fontCss[k] = rgb(toColor(fs[2], 0xffffff));
+  this.style[k] = picks(fs[3], 'b', '1') ? 'bold ' : picks(fs[3], 'i', '2') ? 'italic ' : '';
   this.font[k] = cssFont(this.style[k], this.fontSize[k], this.family[k]);
   var a = toInt(fs[4], 0);
   this.align[k] = a < 0 || a > 8 ? 0 : a;
   this.offX[k] = clamp(toInt(fs[5], 0), -100000, 100000);
   this.offY[k] = clamp(toInt(fs[6], 0), -100000, 100000);
   this.effect[k] = toInt(fs[7], 0);
-  this.shadowColor[k] = toColor(fs[8], 0);
-  this.fontCss[k] = rgb(this.fontColor[k]);
-  this.shadowCss[k] = rgb(this.shadowColor[k]);
+  this.shadowCss[k] = rgb(toColor(fs[8], 0));
 
   this.lines[k] = splitLines(this.param('PgText-' + k, ''));
   this.speed[k] = clamp(toInt(this.param('PgTextSpeed-' + k), 0), 0, 1000);
@@ -416,23 +411,21 @@ P.readBanner = function (k) {
 P.hasLink = function (i) { return this.noticeOk && i >= 0 && i < this.total && this.link[i] != null; };
 
 // Role, label and focus: what the show says, and whether it is a link.
+// The label: each text that is shown, once, in show order, joined by "; ".
 P.describe = function () {
-  var cv = this.canvas, texts = [], seen = Object.create(null), anyLink = false, length = 0;
-  for (var i = 0; i < this.total && length < MAX_LABEL; i++) {
+  var cv = this.canvas, texts = [], length = 0, anyLink = false;
+  for (var i = 0; i < this.total; i++) {
     anyLink = anyLink || this.hasLink(i);
-    if (this.anim[i] === 0) continue;   // a banner that shows no text
-    var s = '', ls = this.lines[i];
-    for (var k = 0; k < ls.length && s.length < MAX_LABEL; k++) s += ' ' + ls[k].substring(0, MAX_LABEL);
-    s = s.replace(/\s+/g, ' ').replace(/^ | $/g, '');
-    if (s && !seen[s]) { seen[s] = 1; texts.push(s); length += s.length; }
+    if (!this.anim[i] || length > MAX_LABEL) continue;   // style 0 shows no text
+    var s = jtrim(this.lines[i].join(' ').substring(0, 4 * MAX_LABEL).replace(/\s+/g, ' '));
+    if (s && texts.indexOf(s) < 0) { texts.push(s); length += s.length + 2; }
   }
-  for (; i < this.total && !anyLink; i++) anyLink = this.hasLink(i);
-  for (var j = 0; j + 1 < texts.length; j++) if (!/[.!?:;]$/.test(texts[j])) texts[j] += '.';
-  var label = this.noticeOk ? texts.join(' ') : NOTICE;
-  if (label.length > MAX_LABEL) label = label.substring(0, MAX_LABEL - 1) + '\u2026';
+  var label = this.noticeOk ? texts.join('; ') || 'Animated banner' : NOTICE;
+  if (cutLetters(label, MAX_LABEL) !== label) label = cutLetters(label, MAX_LABEL - 1) + '\u2026';
   cv.setAttribute('role', anyLink ? 'link' : 'img');
-  cv.setAttribute('aria-label', label || 'Banner');
+  cv.setAttribute('aria-label', label);
   if (anyLink) cv.setAttribute('tabindex', '0');
+  if (!this.ready) cv.setAttribute('aria-busy', 'true');
 };
 
 P.openLink = function (i) {
@@ -509,6 +502,7 @@ P.finishLoading = function () {
     this.bkImage[k] = this.bkType[k] === 0 && this.bkImagePath[k].length ? this.loadedImage(this.bkImagePath[k]) : null;
   this.clearBackgrounds();
   this.ready = true;
+  this.canvas.removeAttribute('aria-busy');
   this.playStart = now();
   this.stillKey = null;
   if (frozen) this.drawSafely();
@@ -536,7 +530,6 @@ P.layout = function (w, h, s) {
   this.view = [0, 0, this.aw, this.ah];
   this.cur = surface(this.aw, this.ah, s);
   this.prev = surface(this.aw, this.ah, s);
-  this.fx = surface(this.aw, this.ah, s);
   this.clearBackgrounds();
   this.noticeRows = null;
   this.stillKey = null;
@@ -549,22 +542,23 @@ P.layout = function (w, h, s) {
 P.measureTexts = function () {
   var n = this.total;
   this.ascent = []; this.descent = []; this.lineH = []; this.blockW = []; this.blockH = [];
-  this.lineW = []; this.letterX = []; this.letterCount = []; this.lineStart = []; this.cut = [];
+  this.lineW = []; this.letterX = []; this.letterAt = []; this.letterCount = []; this.lineStart = []; this.cut = [];
   for (var i = 0; i < n; i++) {
     var fm = metrics(this.style[i], this.fontSize[i], this.family[i]), ls = this.lines[i];
     this.ascent[i] = fm.ascent;
     this.descent[i] = fm.descent;
     this.lineH[i] = Math.max(1, fm.height);
-    var lw = this.lineW[i] = new Array(ls.length), lx = this.letterX[i] = new Array(ls.length);
-    var st = this.lineStart[i] = new Array(ls.length), cut = this.cut[i] = new Array(ls.length);
-    var bw = 0, count = 0;
+    var lw = this.lineW[i] = [], lx = this.letterX[i] = [], la = this.letterAt[i] = [];
+    var st = this.lineStart[i] = [], cut = this.cut[i] = [], bw = 0, count = 0;
     for (var k = 0; k < ls.length; k++) {
-      lx[k] = letterPositions(this.font[i], ls[k]);
-      lw[k] = width(lx[k]);
+      var lp = letterPositions(this.font[i], ls[k]), len = lp.at.length - 1;
+      lx[k] = lp.xs;
+      la[k] = lp.at;
+      lw[k] = Math.floor(0.5 + lp.xs[len]);
       bw = Math.max(bw, lw[k]);
       st[k] = count;
-      cut[k] = ls[k].length >= LONG_LINE && !RTL.test(ls[k]);
-      count += ls[k].length;
+      cut[k] = len >= LONG_LINE && !RTL.test(ls[k]);
+      count += len;
     }
     this.letterCount[i] = count;
     this.blockW[i] = bw;
@@ -606,49 +600,48 @@ P.baseline = function (i, k) { return this.restY[i] + this.ascent[i] + k * this.
 P.computeTimeline = function () {
   var n = this.total, at = 0;
   this.tConn = []; this.tIn = []; this.tHold = []; this.tOut = []; this.tRest = [];
-  this.tStep = []; this.tScreen = []; this.bannerStart = []; this.bannerDur = [];
+  this.tStep = []; this.tScreen = []; this.tLeave = []; this.bannerStart = []; this.bannerDur = [];
   for (var i = 0; i < n; i++) {
-    var r = rate(this.speed[i]), d = this.delay[i], tin = 0, hold = d, out = 0, own = false, v;
-    this.tStep[i] = this.tScreen[i] = 0;
+    var s = this.speed[i], d = this.delay[i], tin = 0, hold = d, out = 0, own = false;
+    this.tStep[i] = this.tScreen[i] = this.tLeave[i] = 0;
     switch (this.anim[i]) {
       case 1:
-        v = 240 * r;
-        tin = msFor(this.aw - this.restX[i], v);
-        out = msFor(this.restX[i] + this.blockW[i], v);
+        tin = travel(this.aw - this.restX[i], 240, s);
+        out = travel(this.restX[i] + this.blockW[i], 240, s);
         break;
       case 2:
-        v = 120 * r;
         if (this.vsMulti[i]) {
-          var h = this.ascent[i] + this.descent[i];
-          this.tStep[i] = msFor(this.ah - this.vsTop[i], v);
-          this.tScreen[i] = cap(this.tStep[i] + Math.max(0, this.misc1[i]) + msFor(this.vsTop[i] + h, v));
+          // One line a screen: up (tStep), wait misc1, out at the top (tLeave).
+          this.tStep[i] = travel(this.ah - this.vsTop[i], 120, s);
+          this.tLeave[i] = travel(this.vsTop[i] + this.ascent[i] + this.descent[i], 120, s);
+          this.tScreen[i] = cap(this.tStep[i] + Math.max(0, this.misc1[i]) + this.tLeave[i]);
           tin = cap((this.lines[i].length - 1) * this.tScreen[i] + this.tStep[i]);
         } else {
-          tin = msFor(this.ah - this.restY[i], v);
+          tin = travel(this.ah - this.restY[i], 120, s);
         }
         break;
       case 3:
-        this.tStep[i] = trunc(40 / r);
+        this.tStep[i] = slow(40, s);
         tin = cap(this.letterCount[i] * this.tStep[i]);
         break;
       case 4:
-        this.tStep[i] = trunc(60 / r);
+        this.tStep[i] = slow(60, s);
         tin = cap(Math.max(0, this.letterCount[i] - 1) * this.tStep[i] + 450);
         break;
-      case 5: tin = trunc(600 / r) + 250; break;
-      case 7: tin = trunc(400 / r); break;
-      case 8: tin = trunc(500 / r); break;
+      case 5: tin = slow(600, s) + 250; break;
+      case 7: tin = slow(400, s); break;
+      case 8: tin = slow(500, s); break;
       case 9:
       case 10:
-        tin = trunc(250 / r) + 150;
+        tin = slow(250, s) + 150;
         hold = this.misc1[i] > 0 ? this.misc1[i] : d;
-        out = trunc(300 / r) + 200;
+        out = slow(300, s) + 200;
         own = true;
         break;
-      case 11: tin = trunc(700 / r); break;
-      case 12: tin = trunc(600 / r); break;
+      case 11: tin = slow(700, s); break;
+      case 12: tin = slow(600, s); break;
       case 13:
-        tin = out = trunc(600 / r);
+        tin = out = slow(600, s);
         hold = this.misc2[i] > 0 ? this.misc2[i] : d;
         own = true;
         break;
@@ -767,23 +760,18 @@ P.drawTransition = function (g, style, p) {
   g.rect(this.ax, this.ay, aw, ah);
   g.clip();
   g.translate(this.ax, this.ay);
-  var ix = Math.round(aw * (1 - p)), iy = Math.round(ah * (1 - p)), ox = Math.round(aw * p), oy = Math.round(ah * p);
-  switch (style) {
-    case 0:
-      g.drawImage(prev, 0, 0, aw, ah);
-      g.globalAlpha = p;
-      g.drawImage(cur, 0, 0, aw, ah);
-      break;
-    case 1: case 2: case 3: case 4:
-      g.drawImage(prev, 0, 0, aw, ah);
-      g.drawImage(cur, style === 1 ? -ix : style === 2 ? ix : 0, style === 3 ? -iy : style === 4 ? iy : 0, aw, ah);
-      break;
-    case 5: g.drawImage(prev, ox, 0, aw, ah); g.drawImage(cur, -ix, 0, aw, ah); break;
-    case 6: g.drawImage(prev, -ox, 0, aw, ah); g.drawImage(cur, ix, 0, aw, ah); break;
-    case 7: g.drawImage(prev, 0, oy, aw, ah); g.drawImage(cur, 0, -iy, aw, ah); break;
-    case 8: g.drawImage(prev, 0, -oy, aw, ah); g.drawImage(cur, 0, iy, aw, ah); break;
-    case 9: case 10: case 11: case 12:
-      g.drawImage(prev, 0, 0, aw, ah);
+  // Gone of the old picture and still to come of the new add up to the area.
+  var ox = Math.round(aw * p), oy = Math.round(ah * p), ix = aw - ox, iy = ah - oy;
+  if (style >= 1 && style <= 8) {
+    // Covers (1-4) and pushes (5-8), left to right, right to left, top to
+    // bottom, bottom to top: the new picture comes in from the side `from`
+    // (-1 left or top); a push moves the old one out on the other side.
+    var way = (style - 1) % 4, from = way % 2 ? 1 : -1, push = style > 4 ? -from : 0;
+    g.drawImage(prev, way < 2 ? push * ox : 0, way < 2 ? 0 : push * oy, aw, ah);
+    g.drawImage(cur, way < 2 ? from * ix : 0, way < 2 ? 0 : from * iy, aw, ah);
+  } else if (style === 0 || (style >= 9 && style <= 12)) {
+    g.drawImage(prev, 0, 0, aw, ah);
+    if (style) {
       // A triangle grows from the corner until it covers the area.
       var sx = Math.ceil(2 * aw * p), sy = Math.ceil(2 * ah * p);
       var right = style === 10 || style === 11, bottom = style === 10 || style === 12;
@@ -792,12 +780,13 @@ P.drawTransition = function (g, style, p) {
       g.moveTo(cx, cy);
       g.lineTo(right ? cx - sx : cx + sx, cy);
       g.lineTo(cx, bottom ? cy - sy : cy + sy);
-      g.closePath();
       g.clip();
-      g.drawImage(cur, 0, 0, aw, ah);
-      break;
-    default:
-      g.drawImage(cur, 0, 0, aw, ah);
+    } else {
+      g.globalAlpha = p;   // a blend
+    }
+    g.drawImage(cur, 0, 0, aw, ah);
+  } else {
+    g.drawImage(cur, 0, 0, aw, ah);
   }
   restore(g);
 };
@@ -894,7 +883,7 @@ P.drawBorder = function (g) {
 P.drawBackground = function (g, i, t) {
   var bg = this.background(i), cw = bg.w, ah = this.ah;
   if (!this.movable(i) || this.backMoveSpeed <= 0) { g.drawImage(bg.c, 0, 0, cw, ah); return; }
-  var pxPerSecond = 4000 / (this.backMoveSpeed + 20), off = Math.floor(t * pxPerSecond / 1000) % cw;
+  var off = fdiv(4 * t, this.backMoveSpeed + 20) % cw;   // 4000 / (speed + 20) px a second
   g.drawImage(bg.c, -off, 0, cw, ah);
   if (cw - off < this.aw) g.drawImage(bg.c, cw - off, 0, cw, ah);
 };
@@ -969,19 +958,14 @@ P.paintFill = function (i, w, h) {
       g.fillStyle = s2; g.fillRect(x + 1, 0, 1, h);
     }
   } else if (type >= 4 && type <= 19) {
-    var v = (type - 4) % 4, a, b;
-    if (type <= 11) {
-      a = v < 2 ? c : (v === 2 ? 0 : 0xffffff);
-      b = v < 2 ? (v === 0 ? 0 : 0xffffff) : c;
-    } else {
-      a = v < 2 ? (v === 0 ? 0 : 0xffffff) : c;
-      b = v < 2 ? c : (v === 2 ? 0 : 0xffffff);
-    }
+    // The edge colour and the far (gradient) or middle (shade) one; the
+    // shades take the gradients' pairs in the order 2, 3, 0, 1.
+    var ab = [[c, 0], [c, 0xffffff], [0, c], [0xffffff, c]][(type - 4) % 4 ^ (type >= 12 ? 2 : 0)];
     var horizontal = type <= 7 || (type >= 12 && type <= 15), shade = type >= 12;
     var grad = horizontal ? g.createLinearGradient(0, 0, w, 0) : g.createLinearGradient(0, 0, 0, h);
-    grad.addColorStop(0, rgb(a));
-    if (shade) { grad.addColorStop(0.5, rgb(b)); grad.addColorStop(1, rgb(a)); }
-    else grad.addColorStop(1, rgb(b));
+    grad.addColorStop(0, rgb(ab[0]));
+    grad.addColorStop(shade ? 0.5 : 1, rgb(ab[1]));
+    if (shade) grad.addColorStop(1, rgb(ab[0]));
     g.fillStyle = grad;
     g.fillRect(0, 0, w, h);
   }
@@ -1014,52 +998,48 @@ function canvasTile(c) {
 
 // ---- Texts ----
 
-// One piece of text of banner i at baseline (x, y) with the chosen layers.
-// FontStyle effect: 0 normal, 1 outline in the shadow colour, 2 sunken,
-// 3 bulge, 4 shadow below right.
+// One piece of text of banner i at baseline (x, y) with the chosen layers,
+// in this order: shadow, relief, the effect's own (FontStyle effect: 1
+// outline in the shadow colour, 2 sunken, 3 bulge, 4 shadow below right),
+// face. Each is drawn as colour, dx, dy, [colour, dx, dy, ...].
 P.drawText = function (g, i, s, x, y, layers) {
-  if (!s.length) return;
+  if (!s.length || !layers) return;
   setFont(g, this.font[i]);
   var size = this.fontSize[i], e = Math.max(1, Math.round(size / 22)), d = Math.max(2, Math.round(size / 12));
-  if (layers & L_SHADOW) { g.fillStyle = this.shadowCss[i]; g.fillText(s, x + d, y + d); }
-  if (layers & L_RELIEF) relief(g, s, x, y, e, false);
-  if (layers & L_BACK) {
-    switch (this.effect[i]) {
-      case 1:
-        g.fillStyle = this.shadowCss[i];
-        for (var dx = -e; dx <= e; dx += e)
-          for (var dy = -e; dy <= e; dy += e)
-            if (dx !== 0 || dy !== 0) g.fillText(s, x + dx, y + dy);
-        break;
-      case 2: relief(g, s, x, y, e, false); break;
-      case 3: relief(g, s, x, y, e, true); break;
-      case 4: g.fillStyle = this.shadowCss[i]; g.fillText(s, x + d, y + d); break;
-      default: break;
-    }
-  }
-  if (layers & L_FACE) { g.fillStyle = this.fontCss[i]; g.fillText(s, x, y); }
+  var c = this.shadowCss[i], shadow = [c, d, d], sunken = [RELIEF_DARK, -e, -e, RELIEF_LIGHT, e, e];
+  var effect = [[], [c, -e, -e, c, -e, 0, c, -e, e, c, 0, -e, c, 0, e, c, e, -e, c, e, 0, c, e, e], sunken,
+                [RELIEF_LIGHT, -e, -e, RELIEF_DARK, e, e], shadow][this.effect[i]];
+  var todo = [].concat(layers & L_SHADOW ? shadow : [], layers & L_RELIEF ? sunken : [],
+                       layers & L_BACK && effect || [], layers & L_FACE ? [this.fontCss[i], 0, 0] : []);
+  for (var j = 0; j < todo.length; j += 3) { g.fillStyle = todo[j]; g.fillText(s, x + todo[j + 1], y + todo[j + 2]); }
 };
 
-function relief(g, s, x, y, e, raised) {
-  g.fillStyle = raised ? RELIEF_LIGHT : RELIEF_DARK;
-  g.fillText(s, x - e, y - e);
-  g.fillStyle = raised ? RELIEF_DARK : RELIEF_LIGHT;
-  g.fillText(s, x + e, y + e);
-}
+// The layers of `layers` that pass p draws (0 those behind, 1 the face),
+// or 0 when that pass has nothing to draw for banner i.
+P.pass = function (i, layers, p) {
+  var l = layers & PASSES[p], fx = this.effect[i];
+  return p || l & (L_SHADOW | L_RELIEF) || (l & L_BACK && fx >= 1 && fx <= 4) ? l : 0;
+};
+P.letters = function (i, k) { return this.letterAt[i][k].length - 1; };
+P.letter = function (i, k, m) { var at = this.letterAt[i][k]; return this.lines[i][k].substring(at[m], at[m + 1]); };
 
 // How far from a letter's place its drawing can reach (effects, slant).
 P.reach = function (i) { return this.fontSize[i] * 2 + 8; };
 
 // The whole text block of banner i moved by (dx, dy); view is the part
 // of g's own coordinates that can be seen ([x0, y0, x1, y1], the area
-// when left out): lines and letters outside it are skipped.
+// when left out): lines and letters outside it are skipped. The layers
+// behind of every line come first, then the faces.
 P.drawBlock = function (g, i, dx, dy, layers, view) {
   view = view || this.view;
   var m = this.reach(i), n = this.lines[i].length, top = this.restY[i] + this.ascent[i] + dy;
   var from = Math.max(0, Math.floor((view[1] - m - this.descent[i] - top) / this.lineH[i]));
   var to = Math.min(n - 1, Math.ceil((view[3] + m + this.ascent[i] - top) / this.lineH[i]));
-  for (var k = from; k <= to; k++)
-    this.drawLine(g, i, k, this.lines[i][k].length, this.lineLeft(i, k) + dx, this.baseline(i, k) + dy, layers, view);
+  for (var p = 0; p < 2; p++) {
+    var l = this.pass(i, layers, p);
+    for (var k = from; k <= to && l; k++)
+      this.drawLine(g, i, k, this.letters(i, k), this.lineLeft(i, k) + dx, this.baseline(i, k) + dy, l, view);
+  }
 };
 
 // The first len letters of line k at baseline (x, y); of a long line only
@@ -1068,49 +1048,118 @@ P.drawLine = function (g, i, k, len, x, y, layers, view) {
   var m = this.reach(i);
   view = view || this.view;
   if (len <= 0 || y + this.descent[i] + m < view[1] || y - this.ascent[i] - m > view[3]) return;
-  var xs = this.letterX[i][k], a = 0, b = len;
+  var xs = this.letterX[i][k], at = this.letterAt[i][k], a = 0, b = len;
   if (this.cut[i][k]) {
     a = Math.max(0, firstFrom(xs, len, view[0] - m - x) - 1);
     b = Math.min(len, firstFrom(xs, len, view[2] + m - x) + 1);
     if (a >= b) return;
   }
-  this.drawText(g, i, this.lines[i][k].substring(a, b), x + xs[a], y, layers);
+  this.drawText(g, i, this.lines[i][k].substring(at[a], at[b]), x + xs[a], y, layers);
 };
 
-// The letters of line k that can be seen when letter m lies at x0 +
-// letterX[m], give or take `more`: [first, last + 1].
-P.letterSpan = function (i, k, x0, more) {
-  var len = this.lines[i][k].length;
-  if (!this.cut[i][k]) return [0, len];
-  var xs = this.letterX[i][k], m = this.reach(i) + more;
-  return [Math.max(0, firstFrom(xs, len, -m - x0) - 1), Math.min(len, firstFrom(xs, len, this.aw + m - x0) + 1)];
+// Line k whole at baseline (x, y), as a text of its own.
+P.drawWholeLine = function (g, i, k, x, y) {
+  for (var p = 0; p < 2; p++) this.drawLine(g, i, k, this.letters(i, k), x, y, this.pass(i, L_ALL, p));
+};
+
+// The pixels of the area from (x0, y0) to (x1, y1): [x, y, w, h], or null.
+P.box = function (x0, y0, x1, y1) {
+  var a = Math.max(0, Math.floor(Math.min(x0, x1))), b = Math.max(0, Math.floor(Math.min(y0, y1)));
+  var c = Math.min(this.aw, Math.ceil(Math.max(x0, x1))), d = Math.min(this.ah, Math.ceil(Math.max(y0, y1)));
+  return a < c && b < d ? [a, b, c - a, d - b] : null;
+};
+
+// A clear scratch canvas over the device pixels of the box r of the area,
+// in the area's coordinates, to compose a text in; lay() lays it on the
+// area g with opacity alpha, pixel on pixel. It is kept about as small as
+// the box: a canvas drawn from is copied whole when drawn on again.
+P.layer = function (r) {
+  var k = this.cur.c.width / this.aw, l = this.cur.c.height / this.ah, c = this.scratch;
+  var x = Math.floor(r[0] * k), y = Math.floor(r[1] * l);
+  var w = Math.ceil((r[0] + r[2]) * k) - x, h = Math.ceil((r[1] + r[3]) * l) - y;
+  if (!c || c.width < w || c.height < h || c.width * c.height > 4 * w * h + 65536) {
+    c = this.scratch = D.createElement('canvas');
+    c.width = w;
+    c.height = h;
+    c.g = plain(c.getContext('2d'));
+  }
+  var f = c.g;
+  f.setTransform(1, 0, 0, 1, 0, 0);
+  f.globalAlpha = 1;
+  f.globalCompositeOperation = 'source-over';
+  f.clearRect(0, 0, w, h);
+  f.setTransform(k, 0, 0, l, -x, -y);
+  this.spot = [x, y, w, h];
+  return f;
+};
+P.lay = function (g, alpha) {
+  var s = this.spot;
+  g.save();
+  g.setTransform(1, 0, 0, 1, 0, 0);
+  g.globalAlpha = alpha;
+  g.drawImage(this.scratch, 0, 0, s[2], s[3], s[0], s[1], s[2], s[3]);
+  restore(g);
+};
+
+// The text block moved by (dx, dy) with opacity alpha as a whole: its
+// layers are composed first, so that they do not show through each other;
+// scaled by `scale` about (cx, cy) and then moved sx sideways if given.
+P.fadeBlock = function (g, i, dx, dy, layers, alpha, scale, cx, cy, sx) {
+  scale = scale || 1; cx = cx || 0; cy = cy || 0; sx = sx || 0;
+  var m = this.reach(i), x0 = this.restX[i] + dx - m, y0 = this.restY[i] + dy - m, aw = this.aw, ah = this.ah;
+  var x1 = x0 + this.blockW[i] + 2 * m, y1 = y0 + this.blockH[i] + 2 * m;
+  var r = this.box(cx + sx + (x0 - cx) * scale, cy + (y0 - cy) * scale, cx + sx + (x1 - cx) * scale, cy + (y1 - cy) * scale);
+  if (alpha <= 0 || !r) return;
+  var f = alpha >= 1 ? g : this.layer(r);
+  f.save();
+  f.translate(cx + sx, cy);
+  f.scale(scale, scale);
+  f.translate(-cx, -cy);
+  // The area as seen in these coordinates.
+  this.drawBlock(f, i, dx, dy, layers, [cx - (cx + sx) / scale, cy - cy / scale,
+                                        cx + (aw - cx - sx) / scale, cy + (ah - cy) / scale]);
+  restore(f);
+  if (alpha < 1) this.lay(g, alpha);
+};
+
+// fn(letter, x, baseline, advance, j) for the letters of banner i in
+// reading order, j counting over all lines; of a long line only those that
+// lie across from the area, give or take `more`.
+P.eachLetter = function (i, more, fn) {
+  for (var k = 0; k < this.lines[i].length; k++) {
+    var xs = this.letterX[i][k], x0 = this.lineLeft(i, k), a = 0, b = this.letters(i, k), m = this.reach(i) + more;
+    if (this.cut[i][k]) {
+      a = Math.max(0, firstFrom(xs, b, -m - x0) - 1);
+      b = Math.min(b, firstFrom(xs, b, this.aw + m - x0) + 1);
+    }
+    for (var j = this.lineStart[i][k] + a; a < b; a++, j++) fn(this.letter(i, k, a), x0 + xs[a], this.baseline(i, k), xs[a + 1] - xs[a], j);
+  }
 };
 
 // Whether a letter near (x, y) can touch the area.
 P.nearArea = function (i, x, y) {
-  var m = this.fontSize[i] * 2 + 8;
+  var m = this.reach(i);
   return x > -m && x < this.aw + m && y > -m && y < this.ah + m;
 };
 
-// Where a text starts when it comes in travelling in direction dir:
-// 0 top to bottom, 1 bottom to top, 2 left to right, 3 right to left.
+// misc1 as a direction: 0 top to bottom, 1 bottom to top, 2 left to
+// right, 3 right to left; any other number is 0.
+function direction(misc) { return misc >= 0 && misc <= 3 ? misc : 0; }
+
+// Where a text starts when it comes in travelling in direction dir.
 P.entry = function (i, dir) {
-  switch (dir) {
-    case 1: return [0, this.ah - this.restY[i]];
-    case 2: return [-(this.restX[i] + this.blockW[i] + 4), 0];
-    case 3: return [this.aw - this.restX[i] + 4, 0];
-    default: return [0, -(this.restY[i] + this.blockH[i] + 4)];
-  }
+  var rx = this.restX[i], ry = this.restY[i];
+  return [[0, -(ry + this.blockH[i] + 4)], [0, this.ah - ry], [-(rx + this.blockW[i] + 4), 0], [this.aw - rx + 4, 0]][dir];
 };
 
-// PgTextAnimate at time t after the transition: 0 no text, 1 ticker,
-// 2 vertical scrolling, 3 typing, 4 letters dropping in, 5 sliding in
-// with a track, 6 static, 7 fading in, 8 fading in along misc1's
-// direction, 9 smashing in at its left, shown misc1, smashed apart, 10 the
-// same about its middle, 11 carved out of the background, 12 two parts
-// from two sides, 13 moving banner, 14 drunk for misc1; other static.
+// PgTextAnimate at time t after the transition (0 none, 1 ticker, 2
+// vertical scroll, 3 typing, 4 rain, 5 slide with a track, 6 static, 7
+// fade, 8 fade along misc1's direction, 9 and 10 smash, 11 carve, 12 two
+// parts, 13 moving banner, 14 drunk; other static). A text is drawn whole:
+// the layers behind of all its pieces, then their faces; a fading one is
+// composed first, then laid on with its opacity.
 P.drawBannerText = function (g, i, t) {
-  var tin = this.tIn[i], hold = this.tHold[i], out = this.tOut[i], f, from;
+  var tin = this.tIn[i], hold = this.tHold[i], out = this.tOut[i], f, from, p;
   switch (this.anim[i]) {
     case 0: return;
     case 1: {
@@ -1124,47 +1173,30 @@ P.drawBannerText = function (g, i, t) {
     case 2: this.drawVerticalScroll(g, i, t); return;
     case 3: this.drawTyping(g, i, t); return;
     case 4: this.drawRain(g, i, t); return;
-    case 5: {
-      var m1 = this.misc1[i], dir = m1 === 1 ? 1 : m1 === 2 || m1 === 3 ? m1 : 0, move = tin - 250;
-      from = this.entry(i, dir);
-      for (var k = 4; k >= 1; k--) {
-        var tk = t - k * 60;
-        if (tk < 0 || t >= tin) continue;
-        f = 1 - easeOut(progress(tk, move));
-        g.globalAlpha = 0.12 * (5 - k);
-        this.drawBlock(g, i, from[0] * f, from[1] * f, L_FACE);
+    case 5:
+      from = this.entry(i, direction(this.misc1[i]));
+      for (var k = 4; k >= 1 && t < tin; k--) {
+        f = 1 - easeOut(progress(t - k * 60, tin - 250));
+        if (t >= k * 60) this.fadeBlock(g, i, from[0] * f, from[1] * f, L_FACE, 0.12 * (5 - k));
       }
-      f = 1 - easeOut(progress(t, move));
-      g.globalAlpha = 1;
+      f = 1 - easeOut(progress(t, tin - 250));
       this.drawBlock(g, i, from[0] * f, from[1] * f, L_ALL);
       return;
-    }
-    case 7:
-      g.globalAlpha = progress(t, tin);
-      this.drawBlock(g, i, 0, 0, L_ALL);
-      g.globalAlpha = 1;
-      return;
+    case 7: this.fadeBlock(g, i, 0, 0, L_ALL, progress(t, tin)); return;
     case 8: this.drawDirectionalFade(g, i, t); return;
     case 9:
     case 10: this.drawSmash(g, i, t); return;
-    case 11: {
-      var p = progress(t, tin);
-      g.globalAlpha = Math.min(1, p * 2);
-      this.drawBlock(g, i, 0, 0, L_RELIEF);
-      if (p > 0.5) {
-        g.globalAlpha = (p - 0.5) * 2;
-        this.drawBlock(g, i, 0, 0, L_ALL);
-      }
-      g.globalAlpha = 1;
+    case 11:
+      p = progress(t, tin);
+      this.fadeBlock(g, i, 0, 0, L_RELIEF, Math.min(1, p * 2));
+      if (p > 0.5) this.fadeBlock(g, i, 0, 0, L_ALL, (p - 0.5) * 2);
       return;
-    }
     case 12: this.drawTwoParts(g, i, t); return;
     case 13: {
-      var d13 = clamp(this.misc1[i], 0, 3), to = this.entry(i, opposite(d13)), dx, dy;
-      from = this.entry(i, d13);
+      var dir = direction(this.misc1[i]), to = this.entry(i, opposite(dir)), dx = 0, dy = 0;
+      from = this.entry(i, dir);
       if (t < tin) { f = 1 - easeOut(progress(t, tin)); dx = from[0] * f; dy = from[1] * f; }
-      else if (t < tin + hold) { dx = dy = 0; }
-      else { f = easeIn(progress(t - tin - hold, out)); dx = to[0] * f; dy = to[1] * f; }
+      else if (t >= tin + hold) { f = easeIn(progress(t - tin - hold, out)); dx = to[0] * f; dy = to[1] * f; }
       this.drawBlock(g, i, dx, dy, L_ALL);
       return;
     }
@@ -1173,16 +1205,12 @@ P.drawBannerText = function (g, i, t) {
   }
 };
 
-// Reduced motion: the text at rest from the start, no motion at all; the
+// Reduced motion: the text as it stands at rest, from the start; the
 // one-line screens of a tall vertical scroll still follow one another.
 P.drawStill = function (g, i, t) {
-  if (this.anim[i] === 0) return;
-  if (this.vsMulti[i]) {
-    var k = this.screenAt(i, t);
-    this.drawLine(g, i, k, this.lines[i][k].length, this.lineLeft(i, k), this.vsTop[i] + this.ascent[i], L_ALL);
-    return;
-  }
-  this.drawBlock(g, i, 0, 0, L_ALL);
+  if (!this.vsMulti[i]) { this.drawBannerText(g, i, this.tIn[i]); return; }
+  var k = this.screenAt(i, t);
+  this.drawWholeLine(g, i, k, this.lineLeft(i, k), this.vsTop[i] + this.ascent[i]);
 };
 
 P.screenAt = function (i, t) {
@@ -1204,60 +1232,45 @@ P.drawVerticalScroll = function (g, i, t) {
   var sin = this.tStep[i], wait = Math.max(0, this.misc1[i]);
   if (ts < sin) y = ah + (top - ah) * progress(ts, sin);
   else if (screen === n - 1 || ts < sin + wait) y = top;
-  else y = top - (top + h) * progress(ts - sin - wait, this.tScreen[i] - sin - wait);
-  this.drawLine(g, i, screen, this.lines[i][screen].length, this.lineLeft(i, screen), y + this.ascent[i], L_ALL);
+  else y = top - (top + h) * progress(ts - sin - wait, this.tLeave[i]);
+  this.drawWholeLine(g, i, screen, this.lineLeft(i, screen), y + this.ascent[i]);
 };
 
 P.drawTyping = function (g, i, t) {
-  var step = Math.max(1, this.tStep[i]), shown = Math.floor(t / step), typing = shown < this.letterCount[i];
-  for (var k = 0; k < this.lines[i].length; k++) {
-    var s = this.lines[i][k], len = Math.min(s.length, Math.max(0, shown));
-    this.drawLine(g, i, k, len, this.lineLeft(i, k), this.baseline(i, k), L_ALL);
-    if (typing && len < s.length) {
-      // A blinking caret after the last letter typed.
-      if (Math.floor(t / 250) % 2 === 0) {
-        g.fillStyle = this.fontCss[i];
-        var cx = this.lineLeft(i, k) + this.letterX[i][k][len] + 1;
-        g.fillRect(cx, this.baseline(i, k) - this.ascent[i] + 2, Math.max(1, idiv(this.fontSize[i], 12)), this.ascent[i]);
-      }
-      return;
-    }
-    shown -= s.length;
+  var shown = Math.floor(t / Math.max(1, this.tStep[i])), n = this.lines[i].length, k, left;
+  for (var p = 0; p < 2; p++) {
+    var layers = this.pass(i, L_ALL, p);
+    for (k = 0, left = shown; k < n && left > 0 && layers; left -= this.letters(i, k++))
+      this.drawLine(g, i, k, Math.min(this.letters(i, k), left), this.lineLeft(i, k), this.baseline(i, k), layers);
   }
+  if (shown >= this.letterCount[i] || Math.floor(t / 250) % 2) return;
+  // While typing, a blinking caret after the last letter typed.
+  for (k = 0; shown >= this.letters(i, k); k++) shown -= this.letters(i, k);
+  g.fillStyle = this.fontCss[i];
+  g.fillRect(this.lineLeft(i, k) + this.letterX[i][k][shown] + 1, this.baseline(i, k) - this.ascent[i] + 2,
+             Math.max(1, idiv(this.fontSize[i], 12)), this.ascent[i]);
 };
 
 // Each letter falls from above the area with growing speed, one after another.
 P.drawRain = function (g, i, t) {
-  var step = this.tStep[i];
-  for (var k = 0; k < this.lines[i].length; k++) {
-    var s = this.lines[i][k], xs = this.letterX[i][k], x0 = this.lineLeft(i, k), y0 = this.baseline(i, k);
-    // Every line starts just above the area: only the letters across
-    // from the area can be seen.
-    var span = this.letterSpan(i, k, x0, 0);
-    for (var m = span[0], j = this.lineStart[i][k] + m; m < span[1]; m++, j++) {
-      var tj = t - j * step;
-      if (tj <= 0) continue;
-      var fall = (y0 + this.descent[i] + 2) * (1 - easeIn(progress(tj, 450)));
-      if (!this.nearArea(i, x0 + xs[m], y0 - fall)) continue;
-      this.drawText(g, i, s.charAt(m), x0 + xs[m], y0 - fall, L_ALL);
-    }
+  var self = this, step = this.tStep[i], de = this.descent[i];
+  for (var p = 0; p < 2; p++) {
+    var layers = this.pass(i, L_ALL, p);
+    if (layers) this.eachLetter(i, 0, function (s, x, y, lw, j) {
+      var tj = t - j * step, fall = (y + de + 2) * (1 - easeIn(progress(tj, 450)));
+      if (tj > 0 && self.nearArea(i, x, y - fall)) self.drawText(g, i, s, x, y - fall, layers);
+    });
   }
 };
 
 // The text shows up along misc1's direction with a soft edge running ahead.
 P.drawDirectionalFade = function (g, i, t) {
-  var p = progress(t, this.tIn[i]);
-  if (p >= 1) { this.drawBlock(g, i, 0, 0, L_ALL); return; }
-  var fx = this.fx, f = fx.g, aw = this.aw, ah = this.ah;
-  f.save();
-  f.setTransform(1, 0, 0, 1, 0, 0);
-  f.clearRect(0, 0, fx.c.width, fx.c.height);
-  restore(f);
-  f.globalAlpha = 1;
-  f.globalCompositeOperation = 'source-over';
+  var p = progress(t, this.tIn[i]), m = this.reach(i), rx = this.restX[i], ry = this.restY[i];
+  var r = this.box(rx - m, ry - m, rx + this.blockW[i] + m, ry + this.blockH[i] + m);
+  if (p >= 1 || !r) { this.drawBlock(g, i, 0, 0, L_ALL); return; }
+  var f = this.layer(r);
   this.drawBlock(f, i, 0, 0, L_ALL);
-  var dir = clamp(this.misc1[i], 0, 3), vertical = dir < 2;
-  var start = vertical ? this.restY[i] - 4 : this.restX[i] - 4;
+  var dir = direction(this.misc1[i]), vertical = dir < 2, start = (vertical ? ry : rx) - 4;
   var length = (vertical ? this.blockH[i] : this.blockW[i]) + 8, band = Math.max(8, length * 0.35);
   var reverse = dir === 1 || dir === 3;
   var edge = reverse ? start + length + band - (length + band) * p : start - band + (length + band) * p;
@@ -1267,9 +1280,9 @@ P.drawDirectionalFade = function (g, i, t) {
   mask.addColorStop(1, 'rgba(0,0,0,0)');
   f.globalCompositeOperation = 'destination-in';
   f.fillStyle = mask;
-  f.fillRect(0, 0, aw, ah);
+  f.fillRect(r[0], r[1], r[2], r[3]);
   f.globalCompositeOperation = 'source-over';
-  g.drawImage(fx.c, 0, 0, aw, ah);
+  this.lay(g, 1);
 };
 
 P.drawSmash = function (g, i, t) {
@@ -1279,96 +1292,78 @@ P.drawSmash = function (g, i, t) {
     // Flies in large and lands with a little shake.
     var fly = tin - 150;
     p = progress(t, fly);
-    var scale = 1 + 2.5 * (1 - easeOut(p));
     var shake = t > fly ? Math.sin(t * 0.09) * 3 * (1 - progress(t - fly, 150)) : 0;
-    g.save();
-    g.translate(cx + shake, cy);
-    g.scale(scale, scale);
-    g.translate(-cx, -cy);
-    g.globalAlpha = clamp(p, 0, 1);
-    // The area as seen in these coordinates.
-    this.drawBlock(g, i, 0, 0, L_ALL, [cx - (cx + shake) / scale, cy - cy / scale,
-                                        cx + (aw - cx - shake) / scale, cy + (ah - cy) / scale]);
-    restore(g);
+    this.fadeBlock(g, i, 0, 0, L_ALL, p, 1 + 2.5 * (1 - easeOut(p)), cx, cy, shake);
     return;
   }
   if (t < tin + hold) { this.drawBlock(g, i, 0, 0, L_ALL); return; }
   p = progress(t - tin - hold, out);
   if (p >= 1) return;
-  // Apart: every letter flies off its own way, spinning and fading.
-  var reach = Math.max(aw, ah) * 0.8, far = reach * easeIn(p) * 1.5 + 1, r = this.reach(i), asc = this.ascent[i];
-  for (var k = 0; k < this.lines[i].length; k++) {
-    var s = this.lines[i][k], xs = this.letterX[i][k], x0 = this.lineLeft(i, k), y0 = this.baseline(i, k);
-    var ly = y0 - asc / 2;
-    if (ly < -r - far || ly > ah + r + far) continue;
-    var span = this.letterSpan(i, k, x0, far);
-    for (var m = span[0], j = this.lineStart[i][k] + m; m < span[1]; m++, j++) {
-      if (s.charAt(m) === ' ') continue;
-      var lw = xs[m + 1] - xs[m], lx = x0 + xs[m] + lw / 2;
-      var ang = Math.atan2(ly - cy, lx - cx) + (rnd(j, 1) - 0.5) * 1.6;
-      var dist = reach * easeIn(p) * (0.5 + rnd(j, 2));
+  // Apart: every letter flies off its own way, spinning; together they
+  // are one text fading out.
+  var self = this, reach = Math.max(aw, ah) * 0.8, far = reach * easeIn(p) * 1.5 + 1, asc = this.ascent[i];
+  var m = this.reach(i) + far, rx = this.restX[i], ry = this.restY[i];
+  var box = this.box(rx - m, ry - m, rx + this.blockW[i] + m, ry + this.blockH[i] + m);
+  if (!box) return;
+  var z = this.layer(box);
+  for (var q = 0; q < 2; q++) {
+    var layers = this.pass(i, L_ALL, q);
+    if (layers) this.eachLetter(i, far, function (s, x, y, lw, j) {
+      var lx = x + lw / 2, ly = y - asc / 2;
+      var ang = Math.atan2(ly - cy, lx - cx) + (rnd(j, 1) - 0.5) * 1.6, dist = reach * easeIn(p) * (0.5 + rnd(j, 2));
       var px = lx + Math.cos(ang) * dist, py = ly + Math.sin(ang) * dist;
-      if (!this.nearArea(i, px, py)) continue;
-      g.save();
-      g.translate(px, py);
-      g.rotate((rnd(j, 3) - 0.5) * 6 * p);
-      g.globalAlpha = clamp(1 - p, 0, 1);
-      this.drawText(g, i, s.charAt(m), -lw / 2, asc / 2, L_ALL);
-      restore(g);
-    }
+      if (s === ' ' || !self.nearArea(i, px, py)) return;
+      z.save();
+      z.translate(px, py);
+      z.rotate((rnd(j, 3) - 0.5) * 6 * p);
+      self.drawText(z, i, s, -lw / 2, asc / 2, layers);
+      restore(z);
+    });
   }
+  this.lay(g, 1 - p);
 };
 
 P.drawTwoParts = function (g, i, t) {
-  var dir = clamp(this.misc1[i], 0, 3), a = this.entry(i, dir), b = this.entry(i, opposite(dir));
-  var f = 1 - easeOut(progress(t, this.tIn[i])), ls = this.lines[i], o;
+  var dir = direction(this.misc1[i]), a = this.entry(i, dir), b = this.entry(i, opposite(dir));
+  var f = 1 - easeOut(progress(t, this.tIn[i])), ls = this.lines[i], o, m;
   if (this.misc2[i] === 1) {
     // The shadow from one side, the text from the other.
     this.drawBlock(g, i, a[0] * f, a[1] * f, L_SHADOW);
     this.drawBlock(g, i, b[0] * f, b[1] * f, this.effect[i] === 4 ? L_FACE : L_ALL);
     return;
   }
-  if (ls.length > 1) {
-    // Even lines from one side, odd ones from the other.
-    for (var k = 0; k < ls.length; k++) {
-      o = k % 2 === 0 ? a : b;
-      this.drawLine(g, i, k, ls[k].length, this.lineLeft(i, k) + o[0] * f, this.baseline(i, k) + o[1] * f, L_ALL);
+  // With several lines, even lines from one side and odd ones from the
+  // other; with one, even and odd letters (those that can touch the area).
+  for (var p = 0; p < 2; p++) {
+    var layers = this.pass(i, L_ALL, p);
+    for (var k = 0; k < ls.length && layers; k++) {
+      var x0 = this.lineLeft(i, k), y0 = this.baseline(i, k), n = this.letters(i, k);
+      o = k % 2 ? b : a;
+      if (ls.length > 1) this.drawLine(g, i, k, n, x0 + o[0] * f, y0 + o[1] * f, layers);
+      else for (m = 0; m < n; m++) {
+        o = m % 2 ? b : a;
+        var x = x0 + this.letterX[i][0][m] + o[0] * f, y = y0 + o[1] * f;
+        if (this.nearArea(i, x, y)) this.drawText(g, i, this.letter(i, 0, m), x, y, layers);
+      }
     }
-    return;
-  }
-  // Even letters from one side, odd ones from the other, taken in their
-  // order from the letters near the area from either side.
-  var s = ls[0], xs = this.letterX[i][0], x0 = this.lineLeft(i, 0), y0 = this.baseline(i, 0);
-  var sa = this.letterSpan(i, 0, x0 + a[0] * f, 0), sb = this.letterSpan(i, 0, x0 + b[0] * f, 0);
-  var apart = sa[1] < sb[0] || sb[1] < sa[0];
-  var to = Math.max(sa[1], sb[1]);
-  for (var m = Math.min(sa[0], sb[0]); m < to; m++) {
-    if (apart && m === Math.min(sa[1], sb[1])) m = Math.max(sa[0], sb[0]);
-    o = m % 2 === 0 ? a : b;
-    var x = x0 + xs[m] + o[0] * f, y = y0 + o[1] * f;
-    if (this.nearArea(i, x, y)) this.drawText(g, i, s.charAt(m), x, y, L_ALL);
   }
 };
 
 P.drawDrunk = function (g, i, t) {
-  var p = progress(t, this.tIn[i]);
+  var p = progress(t, this.tIn[i]), self = this;
   if (p >= 1) { this.drawBlock(g, i, 0, 0, L_ALL); return; }
   var amp = this.fontSize[i] * 0.35 * (1 - p), w = 2 * Math.PI * (0.4 + 1.2 * rate(this.speed[i])) * t / 1000;
-  var r = this.reach(i);
-  for (var k = 0; k < this.lines[i].length; k++) {
-    var s = this.lines[i][k], xs = this.letterX[i][k], x0 = this.lineLeft(i, k), y0 = this.baseline(i, k);
-    if (y0 + amp < -r || y0 - amp > this.ah + r) continue;
-    var span = this.letterSpan(i, k, x0, amp + 1);
-    for (var m = span[0], j = this.lineStart[i][k] + m; m < span[1]; m++, j++) {
-      var lw = xs[m + 1] - xs[m];
-      var lx = x0 + xs[m] + lw / 2 + amp * 0.4 * Math.sin(w * 0.7 + j * 1.7), ly = y0 + amp * Math.sin(w + j * 0.9);
-      if (!this.nearArea(i, lx, ly)) continue;
+  for (var q = 0; q < 2; q++) {
+    var layers = this.pass(i, L_ALL, q);
+    if (layers) this.eachLetter(i, amp + 1, function (s, x, y, lw, j) {
+      var lx = x + lw / 2 + amp * 0.4 * Math.sin(w * 0.7 + j * 1.7), ly = y + amp * Math.sin(w + j * 0.9);
+      if (!self.nearArea(i, lx, ly)) return;
       g.save();
       g.translate(lx, ly);
       g.rotate(0.45 * (1 - p) * Math.sin(w * 0.8 + j * 1.3));
-      this.drawText(g, i, s.charAt(m), -lw / 2, 0, L_ALL);
+      self.drawText(g, i, s, -lw / 2, 0, layers);
       restore(g);
-    }
+    });
   }
 };
 
@@ -1435,9 +1430,8 @@ function isGlntfx(el) {
 // applet does not stop the others.
 function scan() {
   if (D.readyState === 'loading') return;   // DOMContentLoaded scans
-  var list = D.getElementsByTagName('applet'), found = [];
-  for (var k = 0; k < list.length; k++) found.push(list[k]);
-  for (k = 0; k < found.length; k++) {
+  var found = Array.prototype.slice.call(D.getElementsByTagName('applet'));
+  for (var k = 0; k < found.length; k++) {
     var el = found[k];
     try {
       if (el.glntfxPlayer || el.getAttribute('data-glntfx-player') || !isGlntfx(el) || !el.parentNode) continue;
