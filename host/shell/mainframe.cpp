@@ -8,6 +8,7 @@
 #include "host/output/hostpictures.h"
 #include "host/output/pallimatoolview.h"
 #include "host/output/publishoptions.h"
+#include "host/shell/webbrowserdlg.h"
 #include "platform/registry/profile.h"
 #include "platform/ui/uiservices.h"
 #include "resources/host/hostresources.h"
@@ -101,6 +102,10 @@ CMainFrame::CMainFrame(CProfile& profile, CPallimaToolDoc& document) : m_profile
     setWindowIcon(HostIcon());
 
     m_commands.On(ID_OPTION_TEMPLATE, [this] { OnManageTemplates(); });
+    m_commands.On(ID_OPTION_WEB_BROWSER, [this] {
+        CWebBrowserDlg dialog(m_profile, this);
+        UiServices().RunModal(dialog);
+    });
     m_commands.On(
         ID_OPTION_PLAYER, [this] { WritePlayerSetting(m_profile, !ReadPlayerSetting(m_profile)); },
         [this](CCommandState& state) { state.checked = ReadPlayerSetting(m_profile); });
