@@ -5,6 +5,7 @@
 #include "platform/registry/profile.h"
 #include "platform/ui/uiservices.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <set>
@@ -151,6 +152,7 @@ std::vector<CDesktopBrowser> FindDesktopBrowsers(const CDesktopSearch& search)
 
     std::vector<CDesktopBrowser> found;
     std::set<std::string> programs;  // real paths already listed
+    std::set<std::string> byEntry;   // names found through a desktop entry
     for (const CKnownDesktopBrowser& browser : DesktopBrowsers()) {
         std::string program;
         // The first applications folder that has one of its entries decides.
@@ -164,11 +166,21 @@ std::vector<CDesktopBrowser> FindDesktopBrowsers(const CDesktopSearch& search)
             if (!program.empty())
                 break;
         }
+        if (!program.empty())
+            byEntry.insert(browser.name);
         for (size_t i = 0; program.empty() && i < browser.programs.size(); ++i)
             program = FindProgram(browser.programs[i], search.path);
         if (program.empty() || !programs.insert(RealPath(program)).second)
             continue;
         found.push_back({browser.name, program});
+    }
+    // A "firefox" program without a desktop entry of its own beside Firefox
+    // ESR is the ESR's own wrapper (Debian installs one): one browser, once.
+    if (!byEntry.count("Firefox")) {
+        const auto esr = std::find_if(found.begin(), found.end(), [](const CDesktopBrowser& b) { return b.name == "Firefox ESR"; });
+        const auto plain = std::find_if(found.begin(), found.end(), [](const CDesktopBrowser& b) { return b.name == "Firefox"; });
+        if (esr != found.end() && plain != found.end())
+            found.erase(plain);
     }
     return found;
 }

@@ -319,7 +319,8 @@ BOOL CGlintra::Config()
     if (m_pSheet)
         return FALSE;  // showing already
     const BOOL finished = RunConfigWizard({&m_params, GlintraModule().ResourceHandle(), this,
-                                           GlintraModule().ServerFolder(), &m_pSheet});
+                                           GlintraModule().ServerFolder(), &m_pSheet, &m_config,
+                                           &GlintraModule().Settings()});
     if (finished)
         m_bResourcesValid = FALSE;  // the pictures may have changed
     return finished;

@@ -18,6 +18,9 @@ BOOL RunConfigWizard(const CConfigWizard& wizard)
         CGlintraPrpSheet sheet(wizard.resources, QApplication::activeWindow());
         sheet.m_pParams = wizard.design;
         sheet.m_pPagelet = wizard.pagelet;
+        sheet.m_pConfig = wizard.config;
+        sheet.m_pSettings = wizard.settings;
+        sheet.m_strTempFolder = WizardTempFolder(wizard.serverFolder);
         if (wizard.running)
             *wizard.running = &sheet;
         finished = UiServices().RunModal(sheet) == QDialog::Accepted;

@@ -12,6 +12,8 @@
 class CGlintra;
 class CGlintraAppletParams;
 class CGlintraPrpSheet;
+class CPageletConfigFile;
+class CProfile;
 
 struct CConfigWizard {
     CGlintraAppletParams* design = nullptr;
@@ -20,6 +22,8 @@ struct CConfigWizard {
     std::string serverFolder;      // the tmp folder is found from it
     // Points to the sheet while it is shown, null before and after.
     CGlintraPrpSheet** running = nullptr;
+    CPageletConfigFile* config = nullptr;  // the pagelet's tables, for the preview
+    CProfile* settings = nullptr;          // the user's settings, for the browsers
 };
 
 // TRUE when the user finished the wizard. FALSE, with the design as it was,

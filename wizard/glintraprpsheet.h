@@ -14,7 +14,10 @@ class CBackgroundPage;
 class CGeneralPage;
 class CGlintra;
 class CGlintraAppletParams;
+class CPageletConfigFile;
+class CProfile;
 class CTextPage;
+class QMenu;
 
 class CGlintraPrpSheet : public QWizard {
     Q_OBJECT
@@ -24,15 +27,37 @@ public:
     static constexpr int ID_WIZNEXT = 12324;
     static constexpr int ID_WIZFINISH = 12325;
     static constexpr int IDCANCEL = 2;
+    // The Preview button and the commands of its browser menu.
+    static constexpr int IDC_PREVIEW = 4000;
+    static constexpr unsigned ID_PREVIEW_DEFAULT = 32781;
+    static constexpr unsigned ID_PREVIEW_FIRST = 32806;
+    static constexpr unsigned ID_PREVIEW_LAST = 32900;
     enum EPage { GeneralPageId = 0, BackgroundPageId = 1, TextPageId = 2 };
 
     // The server's resources give the sheet its texts and pictures.
     explicit CGlintraPrpSheet(HMODULE32 resources, QWidget* parent = nullptr);
     ~CGlintraPrpSheet() override;
 
-    // Both are set before the sheet is shown; neither is owned.
+    // Set before the sheet is shown; none is owned. The preview needs the
+    // pagelet's configuration tables, the user's settings (the browsers
+    // named in the Web Browser dialog) and the folder it may write into.
     CGlintraAppletParams* m_pParams = nullptr;
     CGlintra* m_pPagelet = nullptr;
+    CPageletConfigFile* m_pConfig = nullptr;
+    CProfile* m_pSettings = nullptr;
+    std::string m_strTempFolder;
+
+    // The Preview button's menu: "Use Default", the known browsers and,
+    // after a second separator, the user's. Each entry's data is its command.
+    QMenu* BuildBrowserMenu();
+    // Drops the menu down under the Preview button.
+    void OnPreview();
+    // A command of the menu: the current page stored, the preview page
+    // written and opened in the browser the command names.
+    void OnPreviewCommand(unsigned id);
+    // The current page into the design, then preview.htm; its path, or ""
+    // after "Preview Failure!".
+    std::string MakePreviewPage();
 
     CGeneralPage& GeneralPage() const { return *m_pGeneralPage; }
     CBackgroundPage& BackgroundPage() const { return *m_pBackgroundPage; }

@@ -153,6 +153,14 @@ TEST_F(BrowserList, BrowsersOfThisMachine)
 
     EXPECT_EQ(Known(search), (CStrings{"Firefox = " + bin + "/firefox", "Chromium = " + bin + "/chromium",
                                        "Vivaldi = " + other + "/real-vivaldi", "Falkon = " + bin + "/falkon"}));
+    // Beside Firefox ESR, a "firefox" without a desktop entry of its own is
+    // the ESR's wrapper: listed once, as Firefox ESR.
+    const std::string esr = scratch / "esr";
+    CreateFolderPath(esr);
+    program(esr + "/firefox");
+    program(esr + "/firefox-esr");
+    EXPECT_EQ(Known({scratch / "home", scratch / "none", esr}), CStrings{"Firefox ESR = " + esr + "/firefox-esr"});
+
     // After the registry's own.
     Set({{HKEY_LOCAL_MACHINE, kAppPaths + "Opera.EXE", "", "C:\\opera.exe"}});
     const CStrings known = Known(search);

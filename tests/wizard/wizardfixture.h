@@ -4,8 +4,11 @@
 // dialogs the way a user does: keys and clicks that move the focus.
 
 #include "model/glintraappletparams.h"
+#include "model/pageletconfigfile.h"
+#include "platform/registry/profile.h"
 #include "platform/ui/scripteduiservices.h"
 #include "resources/pagelet/pageletresources.h"
+#include "common/browserlist.h"
 #include "wizard/backgroundpage.h"
 #include "wizard/bannerlistmodel.h"
 #include "wizard/configwizard.h"
@@ -95,7 +98,7 @@ protected:
             QApplication::processEvents();
             driver(sheet);
         });
-        return RunConfigWizard({&design, WizardResources(), nullptr, server.Path(), nullptr});
+        return RunConfigWizard({&design, WizardResources(), nullptr, server.Path(), nullptr, &config, &settings});
     }
 
     static CGeneralPage& General(CGlintraPrpSheet& sheet) { return sheet.GeneralPage(); }
@@ -145,4 +148,7 @@ protected:
     CScopedUiServices installUi{&ui};
     CGlintraAppletParams design;
     CTempDir server;  // the server folder: its tmp folder is the wizard's
+    CPageletConfigFile config;
+    CTempRegistry registry;
+    CProfile settings{"Norvane", "Pallima Glintra"};
 };
