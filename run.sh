@@ -27,7 +27,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
   echo "  open file://$(pwd)/$pages/index.htm in your browser, for example"
   echo "  chromium $(pwd)/$pages/index.htm   or   firefox $(pwd)/$pages/index.htm"
   echo "or take a picture of it without a display:"
-  echo "  chromium --headless --screenshot=$(pwd)/$pages/shot.png --window-size=520,120 $(pwd)/$pages/index.htm"
+  echo "  chromium --headless --screenshot=$(pwd)/$pages/shot.png --window-size=700,300 $(pwd)/$pages/index.htm"
   exit 0
 fi
 exec build/app/PallimaGlintra "$@"

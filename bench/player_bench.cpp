@@ -45,7 +45,7 @@ int main()
     const std::string html = folder / "bench.html";
     WriteText(html, page.Html("file://" + player, 0, measure));
     // Real time: under virtual time the clock stands still while a script runs.
-    const CProcessResult run = RunChromium(html, {"--dump-dom"}, folder, 0, "800,200");
+    const CProcessResult run = RunChromium(html, {"--dump-dom"}, folder, 0, "1000,400");
     const size_t at = run.out.find("<div id=\"result\">MEANS ");
     if (run.exitCode != 0 || at == std::string::npos) {
         std::fprintf(stderr, "player_bench: the page did not report (%s)\n%s\n", run.err.c_str(),

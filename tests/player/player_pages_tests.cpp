@@ -63,7 +63,7 @@ TEST_F(PlayerPages, ANewPageWithThePlayerMoves)
                                            std::to_string(moments[i]) +
                                            ");});else setTimeout(wait,5);})();};</script></body></html>"));
         const std::string png = folder / ("moment" + std::to_string(i) + ".png");
-        const CProcessResult run = RunChromium(harness, {"--screenshot=" + png}, folder, 1500, "600,120");
+        const CProcessResult run = RunChromium(harness, {"--screenshot=" + png}, folder, 1500, "800,400");
         ASSERT_EQ(run.exitCode, 0) << run.err;
         ASSERT_TRUE(shots[i].load(QString::fromStdString(png)));
     }

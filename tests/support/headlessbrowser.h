@@ -14,6 +14,9 @@ inline bool HaveProgram(const char* name, const CTempDir& scratch)
     return RunProcess({"sh", "-c", std::string("command -v ") + name}, scratch).exitCode == 0;
 }
 
+// Headless Chromium's window is at least 500 pixels wide, and its height
+// includes about 90 pixels that the page does not get: give room.
+//
 // Runs Chromium on a local file with the given actions ("--dump-dom",
 // "--screenshot=...") and a budget of virtual time in which timers and
 // animation frames run without waiting (0: real time, for measuring).

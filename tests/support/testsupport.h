@@ -4,6 +4,7 @@
 #include "platform/base/files.h"
 
 #include <cstdlib>
+#include <stdexcept>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,10 +26,18 @@ public:
     CTempDir(const CTempDir&) = delete;
     CTempDir& operator=(const CTempDir&) = delete;
 
-    const std::string& Path() const { return m_path; }
-    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+    const std::string& Path() const { return Checked(); }
+    std::string operator/(const std::string& name) const { return Checked() + "/" + name; }
 
 private:
+    // A folder that was never made (or a fixture that uses one before it is
+    // made) must not turn into paths below "/".
+    const std::string& Checked() const
+    {
+        if (m_path.empty() || m_path[0] != '/')
+            throw std::logic_error("a temporary folder used that does not exist");
+        return m_path;
+    }
     std::string m_path;
 };
 
