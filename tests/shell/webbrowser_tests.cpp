@@ -78,6 +78,10 @@ TEST_F(WebBrowser, AddDeleteAndTheirMessages)
     CScriptedUiServices::Click(dialog, CWebBrowserDlg::IDC_ADD);
     EXPECT_EQ(Lines(dialog, CWebBrowserDlg::IDC_SPECIFIED), (std::vector<std::string>{"A", "B", "C"}));
     CWebBrowserDlg reopened(settings, nullptr, Nowhere());
+    if (const char* folder = std::getenv("GLINTRA_SCREENSHOTS")) {
+        reopened.show();
+        reopened.grab().save(QString::fromLocal8Bit(folder) + "/webbrowser.png");
+    }
     EXPECT_EQ(Lines(reopened, CWebBrowserDlg::IDC_SPECIFIED), (std::vector<std::string>{"C", "A", "B"}));
     EXPECT_EQ(Lines(reopened, CWebBrowserDlg::IDC_INSTALLED), std::vector<std::string>{"Opera"});
 }

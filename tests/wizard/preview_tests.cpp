@@ -56,6 +56,9 @@ TEST_F(Preview, TheMenuListsTheBrowsersWithTheirCommands)
         AddUserBrowser("Mine", "/opt/mine");
         AddUserBrowser("Other", "/opt/other");
         menu = sheet.BuildBrowserMenu();
+        menu->adjustSize();
+        SaveShot(*menu, "wizard-preview-menu");
+        SaveShot(sheet, "wizard-with-preview");
         EXPECT_EQ(Entries(menu), (std::vector<std::pair<std::string, unsigned>>{{"Use Default", 32781},
                                                                                 {"-", 0},
                                                                                 {"Chromium", 32806},
