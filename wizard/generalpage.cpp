@@ -110,7 +110,8 @@ CGeneralPage::CGeneralPage(QWidget* parent) : CPropertyPage(IDD, "Set Applet Gen
 
     auto* right = new QVBoxLayout;
     right->addWidget(Heading());
-    right->addWidget(group, 1);
+    right->addWidget(group);
+    right->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_pSidePicture, 0, Qt::AlignTop);
     layout->addLayout(right, 1);

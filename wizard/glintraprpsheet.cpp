@@ -59,17 +59,6 @@ CGlintraPrpSheet::CGlintraPrpSheet(HMODULE32 resources, QWidget* parent) : QWiza
         page->OnInitDialog();
 
     connect(this, &QWizard::currentIdChanged, this, &CGlintraPrpSheet::OnCurrentIdChanged);
-
-    // As large as the largest page needs, and never smaller.
-    int width = 0, height = 0;
-    for (QWizardPage* p : {static_cast<QWizardPage*>(m_pGeneralPage), static_cast<QWizardPage*>(m_pBackgroundPage),
-                           static_cast<QWizardPage*>(m_pTextPage)}) {
-        width = std::max(width, p->minimumSizeHint().width());
-        height = std::max(height, p->minimumSizeHint().height());
-    }
-    for (QWizardPage* p : {static_cast<QWizardPage*>(m_pGeneralPage), static_cast<QWizardPage*>(m_pBackgroundPage),
-                           static_cast<QWizardPage*>(m_pTextPage)})
-        p->setMinimumSize(width, height);
 }
 
 CGlintraPrpSheet::~CGlintraPrpSheet() = default;
@@ -86,6 +75,25 @@ void CGlintraPrpSheet::OnCurrentIdChanged(int id)
         return;
     setWindowTitle(CPropertyPage::kCaption);
     page->OnSetActive();
+}
+
+void CGlintraPrpSheet::showEvent(QShowEvent* event)
+{
+    if (!m_bSized && currentPage()) {
+        m_bSized = true;
+        QSize hint, least;
+        for (int id : pageIds()) {
+            QWizardPage* p = page(id);
+            p->ensurePolished();
+            hint = hint.expandedTo(p->sizeHint());
+            least = least.expandedTo(p->minimumSizeHint());
+        }
+        // What the wizard adds around a page: its margins and the buttons.
+        const QSize around = sizeHint() - currentPage()->sizeHint();
+        setMinimumSize(least + around);
+        resize(size().expandedTo(hint + around));
+    }
+    QWizard::showEvent(event);
 }
 
 void CGlintraPrpSheet::cleanupPage(int id)

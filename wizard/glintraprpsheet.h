@@ -73,6 +73,10 @@ public:
 
 protected:
     void cleanupPage(int id) override;
+    // Sized for the largest of the three pages before it first shows, so no
+    // page is ever cut: the wizard does not grow by itself when the page
+    // changes.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void OnCurrentIdChanged(int id);
@@ -82,4 +86,5 @@ private:
     CBackgroundPage* m_pBackgroundPage = nullptr;
     CTextPage* m_pTextPage = nullptr;
     bool m_bCancelling = false;
+    bool m_bSized = false;
 };
