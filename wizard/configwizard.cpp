@@ -29,6 +29,6 @@ BOOL RunConfigWizard(const CConfigWizard& wizard)
     }
     if (!finished)
         wizard.design->CopyFrom(backup);
-    EmptyAndRemoveFolder(WizardTempFolder(wizard.serverFolder));
+    RemoveWizardTempFolder(WizardTempFolder(wizard.serverFolder));
     return finished;
 }

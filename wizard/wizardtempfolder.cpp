@@ -8,9 +8,10 @@
 std::string WizardTempFolderFor(const std::string& serverFolder, bool serverWritable, const std::string& cacheFolder,
                                 long processId)
 {
+    const std::string own = "/wizard-" + FormatInt(processId);
     if (serverWritable)
-        return serverFolder + "/tmp";
-    return cacheFolder + "/PallimaGlintra/wizard-" + FormatInt(processId);
+        return serverFolder + "/tmp" + own;
+    return cacheFolder + "/PallimaGlintra" + own;
 }
 
 std::string WizardTempFolder(const std::string& serverFolder)
@@ -26,4 +27,12 @@ void EmptyAndRemoveFolder(const std::string& folder)
     for (const std::string& name : FindFiles(folder, "*.*"))
         DeleteFileAt(folder + "/" + name);
     RemoveFolder(folder);
+}
+
+void RemoveWizardTempFolder(const std::string& folder)
+{
+    EmptyAndRemoveFolder(folder);
+    // The folder around it: the server's tmp, or the cache's own folder;
+    // another program's folder keeps it.
+    RemoveFolder(PathFolder(folder));
 }

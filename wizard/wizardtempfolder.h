@@ -1,8 +1,8 @@
 #pragma once
 // Where the wizard keeps what it writes for itself (the preview page and
-// its pictures): the "tmp" folder beside the server when the server's
-// folder is writable, else a folder of this process under the user's cache,
-// so an installed program never shares or removes another one's files.
+// its pictures): a folder of this process inside the "tmp" folder beside
+// the server when the server's folder is writable, else under the user's
+// cache. Two programs previewing at once never touch each other's files.
 
 #include <string>
 
@@ -15,3 +15,6 @@ std::string WizardTempFolder(const std::string& serverFolder);
 // Every file in the folder, then the folder itself; one level, and what
 // cannot be removed stays.
 void EmptyAndRemoveFolder(const std::string& folder);
+// The wizard's folder as EmptyAndRemoveFolder leaves it, and the server's
+// "tmp" around it too once nothing else is in there.
+void RemoveWizardTempFolder(const std::string& folder);

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -110,7 +111,7 @@ TEST(PreviewEndToEnd, TheChosenBrowserGetsAPageThatPlays)
         d.reject();
     });
     EXPECT_FALSE(pagelet.Config());
-    EXPECT_EQ(page, server.Folder() + "/tmp/preview.htm");
+    EXPECT_EQ(page, server.Folder() + "/tmp/wizard-" + std::to_string(::getpid()) + "/preview.htm");
     ASSERT_FALSE(shot.isNull());
     // The paragraph centres the 160-pixel banner in the frame; the red
     // picture sits in the middle of it.

@@ -328,11 +328,12 @@ TEST_F(BannerList, CancelAfterAnySequenceRestoresTheDesignExactly)
 
 TEST_F(BannerList, TheTmpFolderGoesWhenTheWizardCloses)
 {
-    const std::string tmp = server / "tmp";
+    const std::string tmp = server / "tmp", own = WizardTempFolder(server.Path());
+    ASSERT_EQ(PathFolder(own), tmp);
     for (const bool finish : {true, false}) {
-        ASSERT_TRUE(CreateFolder(tmp));
-        ASSERT_TRUE(WriteText(tmp + "/preview.htm", "left by a preview"));
-        ASSERT_TRUE(WriteText(tmp + "/sky.gif", "picture"));
+        ASSERT_TRUE(CreateFolderPath(own));
+        ASSERT_TRUE(WriteText(own + "/preview.htm", "left by a preview"));
+        ASSERT_TRUE(WriteText(own + "/sky.gif", "picture"));
         const BOOL finished = Run([&](CGlintraPrpSheet& sheet) {
             if (finish) {
                 Next(sheet);
@@ -345,13 +346,20 @@ TEST_F(BannerList, TheTmpFolderGoesWhenTheWizardCloses)
         EXPECT_EQ(finished != FALSE, finish);
         EXPECT_FALSE(FolderExists(tmp)) << (finish ? "Finish" : "Cancel");
     }
+    // Another program's preview in there is left alone, and keeps tmp.
+    const std::string other = tmp + "/wizard-1";
+    ASSERT_TRUE(CreateFolderPath(other));
+    ASSERT_TRUE(WriteText(other + "/preview.htm", "another program's"));
+    Run([&](CGlintraPrpSheet& sheet) { Cancel(sheet); });
+    EXPECT_TRUE(FileExists(other + "/preview.htm"));
 }
 
-// An installed server folder is not writable: each running program then
-// keeps its own folder under the user's cache.
-TEST(WizardTempFolder, BesideTheServerOrPerProcessUnderTheCache)
+// Each running program keeps a folder of its own, in the server's tmp or,
+// where the server's folder is not writable (installed), under the user's
+// cache.
+TEST(WizardTempFolder, BesideTheServerOrUnderTheCacheOnePerProcess)
 {
-    EXPECT_EQ(WizardTempFolderFor("/opt/app", true, "/home/ann/.cache", 42), "/opt/app/tmp");
+    EXPECT_EQ(WizardTempFolderFor("/opt/app", true, "/home/ann/.cache", 42), "/opt/app/tmp/wizard-42");
     EXPECT_EQ(WizardTempFolderFor("/usr/lib/pallima-glintra", false, "/home/ann/.cache", 42),
               "/home/ann/.cache/PallimaGlintra/wizard-42");
     EXPECT_NE(WizardTempFolderFor("/usr/lib/pallima-glintra", false, "/c", 42),
@@ -361,7 +369,7 @@ TEST(WizardTempFolder, BesideTheServerOrPerProcessUnderTheCache)
     CScopedEnv cacheHome("XDG_CACHE_HOME", cache.Path());
     EXPECT_EQ(WizardTempFolder(root.Path() + "/gone"), cache.Path() + "/PallimaGlintra/wizard-" + std::to_string(::getpid()))
         << "a folder this process cannot write to";
-    EXPECT_EQ(WizardTempFolder(root.Path()), root.Path() + "/tmp");
+    EXPECT_EQ(WizardTempFolder(root.Path()), root.Path() + "/tmp/wizard-" + std::to_string(::getpid()));
 }
 
 TEST(WizardTempFolder, EmptyingLeavesWhatItCannotRemove)

@@ -3,6 +3,7 @@
 #include "wizardfixture.h"
 
 #include "platform/base/files.h"
+#include "wizard/wizardtempfolder.h"
 
 #include <QMenu>
 
@@ -79,7 +80,7 @@ TEST_F(Preview, ABrowserIsStartedOnThePageBesideItsFiles)
     design.m_aBackgrounds[0]->m_PgBKImg = pictures / "sky.jpg";
     config.SetDescription("PreviewPath", "kept/");
     AddUserBrowser("Mine", bin + "/falkon");
-    const std::string tmp = server / "tmp";
+    const std::string tmp = WizardTempFolder(server.Path());
     Run([&](CGlintraPrpSheet& sheet) {
         Next(sheet);
         struct Case {
