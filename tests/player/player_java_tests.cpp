@@ -95,6 +95,7 @@ TEST(BothPlayers, DrawTheSameFrames)
     CreateFolder(classes);
     const CProcessResult javac = RunProcess({"javac", "--release", "8", "-nowarn", "-d", classes,
                                              GLINTRA_SOURCE_DIR "/applet/java/glntfx.java",
+                                             GLINTRA_SOURCE_DIR "/applet/java/AppletCheck.java",
                                              GLINTRA_SOURCE_DIR "/tests/player/java/FrameDump.java"},
                                             folder);
     ASSERT_EQ(javac.exitCode, 0) << javac.err;

@@ -1,7 +1,8 @@
 // Frames of the banner applet at chosen show times, for the tests that hold
-// the script player to the applet: the same blocks, the same moments.
+// the script player to the applet: the same blocks, the same moments. It
+// reads blocks and stands in for the browser as AppletCheck does.
 //
-//   javac --release 8 -d OUT applet/java/glntfx.java tests/player/java/FrameDump.java
+//   javac --release 8 -d OUT applet/java/glntfx.java applet/java/AppletCheck.java tests/player/java/FrameDump.java
 //   xvfb-run -a java -cp OUT FrameDump DOCBASE OUTDIR BLOCK.html...
 //
 // Each BLOCK.html holds one <applet ...> element with its <param> lines and,
@@ -9,53 +10,18 @@
 // to OUTDIR/<block file name>.png. Pictures are looked up against DOCBASE,
 // the folder the page would lie in. Needs a display: Xvfb will do.
 
-import java.applet.Applet;
-import java.applet.AppletContext;
-import java.applet.AppletStub;
-import java.applet.AudioClip;
 import java.awt.Frame;
 import java.awt.Graphics2D;
-import java.awt.Image;
-import java.awt.Toolkit;
 import java.awt.image.BufferedImage;
 import java.io.File;
-import java.io.InputStream;
 import java.net.URL;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
-import java.util.Collections;
-import java.util.Enumeration;
-import java.util.HashMap;
-import java.util.Iterator;
-import java.util.Map;
 import java.util.regex.Matcher;
 import java.util.regex.Pattern;
 import javax.imageio.ImageIO;
 
-public class FrameDump implements AppletStub, AppletContext {
-
-    final Map<String, String> params = new HashMap<>();
-    final URL base;
-    int width = 200, height = 100;
-
-    FrameDump(URL base) { this.base = base; }
-
-    public boolean isActive() { return true; }
-    public URL getDocumentBase() { return base; }
-    public URL getCodeBase() { return base; }
-    public String getParameter(String name) { return params.get(name.toLowerCase()); }
-    public AppletContext getAppletContext() { return this; }
-    public void appletResize(int w, int h) {}
-    public AudioClip getAudioClip(URL url) { return null; }
-    public Image getImage(URL url) { return Toolkit.getDefaultToolkit().createImage(url); }
-    public Applet getApplet(String name) { return null; }
-    public Enumeration<Applet> getApplets() { return Collections.emptyEnumeration(); }
-    public void showDocument(URL url) {}
-    public void showDocument(URL url, String target) {}
-    public void showStatus(String status) {}
-    public void setStream(String key, InputStream stream) {}
-    public InputStream getStream(String key) { return null; }
-    public Iterator<String> getStreamKeys() { return Collections.<String>emptyList().iterator(); }
+public class FrameDump {
 
     public static void main(String[] args) throws Exception {
         URL base = new File(args[0]).toURI().toURL();
@@ -64,17 +30,7 @@ public class FrameDump implements AppletStub, AppletContext {
         for (int i = 2; i < args.length; i++) {
             File blockFile = new File(args[i]);
             String html = new String(Files.readAllBytes(blockFile.toPath()), StandardCharsets.UTF_8);
-            FrameDump page = new FrameDump(base);
-            // The first of two params of one name counts, as in a browser.
-            Matcher m = Pattern.compile("<param name=\"([^\"]*)\" value=\"([^\"]*)\">").matcher(html);
-            while (m.find())
-                page.params.putIfAbsent(m.group(1).toLowerCase(),
-                                        m.group(2).replace("&#34;", "\"").replace("&#38;", "&"));
-            Matcher size = Pattern.compile("width=\"(\\d+)\" height=\"(\\d+)\"").matcher(html);
-            if (size.find()) {
-                page.width = Integer.parseInt(size.group(1));
-                page.height = Integer.parseInt(size.group(2));
-            }
+            AppletCheck.Page page = AppletCheck.parseBlock(html, base);
             Matcher moment = Pattern.compile("<!-- moment (\\d+) -->").matcher(html);
             long t = moment.find() ? Long.parseLong(moment.group(1)) : 0;
 
